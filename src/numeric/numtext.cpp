@@ -1,0 +1,202 @@
+#include "numeric/numtext.h"
+
+#include "numeric/checked.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace num {
+
+namespace {
+
+bool ignorable(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Walks the text skipping the characters the conversion ignores.
+class Reader {
+  public:
+    explicit Reader(std::string_view s) : s_(s) { skip(); }
+    bool done() const { return i_ >= s_.size(); }
+    char peek() const { return done() ? '\0' : s_[i_]; }
+    void next() {
+        ++i_;
+        skip();
+    }
+
+  private:
+    void skip() {
+        while (i_ < s_.size() && ignorable(s_[i_]))
+            ++i_;
+    }
+    std::string_view s_;
+    std::size_t i_ = 0;
+};
+
+int digitValue(char c, int base) {
+    int d = -1;
+    if (c >= '0' && c <= '9')
+        d = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        d = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        d = c - 'A' + 10;
+    return d < base ? d : -1;
+}
+
+// An unsigned integer of any length in base 16 or 8; too large for a double is an overflow.
+double readInteger(Reader& r, int base) {
+    double v = 0.0;
+    for (int d; (d = digitValue(r.peek(), base)) >= 0; r.next()) {
+        v = v * base + d;
+        if (std::isinf(v))
+            fault(ArithFault::Kind::Overflow);
+    }
+    return v;
+}
+
+} // namespace
+
+double Val(std::string_view text) {
+    Reader r(text);
+    if (r.peek() == '&') {
+        r.next();
+        const char k = r.peek();
+        if (k == 'H' || k == 'h') {
+            r.next();
+            return readInteger(r, 16);
+        }
+        if (k == 'O' || k == 'o') {
+            r.next();
+            return readInteger(r, 8);
+        }
+        return 0.0;
+    }
+
+    // Collect a clean "-ddd.ddde+xxx" text and let from_chars do the rounding.
+    std::string num;
+    if (r.peek() == '+' || r.peek() == '-') {
+        if (r.peek() == '-')
+            num += '-';
+        r.next();
+    }
+    bool anyDigit = false;
+    bool seenDot = false;
+    std::size_t intDigits = 0;
+    std::string mantissa;
+    for (;; r.next()) {
+        const char c = r.peek();
+        if (isDigit(c)) {
+            anyDigit = true;
+            mantissa += c;
+            if (!seenDot)
+                ++intDigits;
+        } else if (c == '.' && !seenDot) {
+            seenDot = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit)
+        return 0.0;
+
+    long long exp = 0;
+    const char e = r.peek();
+    if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
+        r.next();
+        bool negExp = false;
+        if (r.peek() == '+' || r.peek() == '-') {
+            negExp = r.peek() == '-';
+            r.next();
+        }
+        for (; isDigit(r.peek()); r.next())
+            if (exp < 1'000'000'000)
+                exp = exp * 10 + (r.peek() - '0');
+        if (negExp)
+            exp = -exp;
+    }
+
+    const std::size_t lead = mantissa.find_first_not_of('0');
+    if (lead == std::string::npos)
+        return 0.0; // only zeros, whatever the exponent
+
+    num += mantissa.substr(0, intDigits);
+    num += '.';
+    num += mantissa.substr(intDigits);
+    num += 'e';
+    num += std::to_string(exp);
+
+    double v = 0.0;
+    const auto res = std::from_chars(num.data(), num.data() + num.size(), v);
+    if (res.ec == std::errc::result_out_of_range) {
+        // The decimal magnitude of the first significant digit tells overflow from underflow.
+        const long long magnitude = static_cast<long long>(intDigits) - 1 - static_cast<long long>(lead) + exp;
+        if (magnitude > 0)
+            fault(ArithFault::Kind::Overflow);
+        return 0.0;
+    }
+    return v;
+}
+
+int patternDecimals(std::string_view pattern) {
+    const auto dot = pattern.find('.');
+    return dot == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - dot - 1);
+}
+
+std::string Format(double value, std::string_view pattern, char decimalSign) {
+    const int decimals = patternDecimals(pattern);
+    if (!std::isfinite(value))
+        value = 0.0;
+
+    // The value's 15-significant-digit decimal form: d.dddddddddddddde±x.
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    std::string sci(buf, res.ptr);
+    const auto ePos = sci.find('e');
+    std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2); // 15 digits
+    int exp10 = 0;
+    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exp10);
+
+    // Digits kept: those down to 10^-decimals. The digit at position p has weight 10^(exp10 - p).
+    const int keep = exp10 + 1 + decimals; // number of leading digits kept
+    std::string kept;                       // integer of the kept digits, as text
+    if (keep <= 0) {
+        // Everything is below the last shown digit; it rounds up only when it is exactly the next
+        // position and at least 5.
+        kept = (keep == 0 && digits[0] >= '5') ? "1" : "0";
+    } else {
+        std::string d = digits;
+        if (static_cast<int>(d.size()) < keep)
+            d.append(keep - d.size(), '0');
+        kept = d.substr(0, keep);
+        if (keep < static_cast<int>(d.size()) && d[keep] >= '5') {
+            int i = keep - 1;
+            for (; i >= 0 && kept[i] == '9'; --i)
+                kept[i] = '0';
+            if (i >= 0)
+                ++kept[i];
+            else
+                kept.insert(kept.begin(), '1');
+        }
+    }
+
+    // kept is the value times 10^decimals, rounded; split it into integer and fraction parts.
+    if (static_cast<int>(kept.size()) <= decimals)
+        kept.insert(0, decimals + 1 - kept.size(), '0');
+    std::string intPart = kept.substr(0, kept.size() - decimals);
+    const std::string fracPart = kept.substr(kept.size() - decimals);
+    const auto nz = intPart.find_first_not_of('0');
+    intPart = nz == std::string::npos ? "0" : intPart.substr(nz);
+
+    const bool isZero = intPart == "0" && fracPart.find_first_not_of('0') == std::string::npos;
+    std::string out;
+    if (value < 0 && !isZero)
+        out += '-';
+    out += intPart;
+    if (decimals > 0) {
+        out += decimalSign;
+        out += fracPart;
+    }
+    return out;
+}
+
+} // namespace num

@@ -1,0 +1,29 @@
+// The rules every numeric input field shares: a keystroke filter that lets through only what a decimal
+// number may hold, and a change rule that empties the results computed from the field.
+#pragma once
+
+#include "ui/form.h"
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+struct InputField {
+    const char* name;
+    bool signedValue;                 // the minus sign may be typed
+    std::vector<const char*> empties; // result fields computed from this input
+};
+
+// The 34 numeric input fields.
+const std::vector<InputField>& inputFields();
+
+// The keystroke filter of one field: a comma is answered with a warning and dropped; codes below 32
+// (Backspace, Enter, the control-key combinations) pass; digits and the dot pass, the minus sign only in
+// a signed field; anything else is dropped silently.
+void filterKey(Form& f, bool signedValue, int& code);
+
+// Registers the filter and the change rule of every input field.
+void installEntryRules(Form& f);
+
+} // namespace ui

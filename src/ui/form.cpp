@@ -1,0 +1,364 @@
+#include "ui/form.h"
+
+#include "numeric/checked.h"
+#include "numeric/numtext.h"
+
+#include <cctype>
+#include <stdexcept>
+
+namespace ui {
+
+std::string utf8(char32_t cp) {
+    std::string s;
+    if (cp < 0x80) {
+        s += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        s += static_cast<char>(0xC0 | (cp >> 6));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        s += static_cast<char>(0xE0 | (cp >> 12));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (cp >> 18));
+        s += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return s;
+}
+
+Form::Form() = default;
+
+// ---- building -----------------------------------------------------------------------------------
+
+void Form::addControl(Control c) {
+    if (index_.count(c.name))
+        throw std::logic_error("duplicate control " + c.name);
+    index_.emplace(c.name, static_cast<int>(controls_.size()));
+    controls_.push_back(std::move(c));
+    slots_.emplace_back();
+}
+
+void Form::setFocusOrder(std::vector<std::string> order) {
+    for (const auto& n : order)
+        indexOf(n);
+    focusOrder_ = std::move(order);
+}
+
+void Form::on(std::string_view control, Event ev, Handler h, std::string resultField) {
+    auto& s = slots_[indexOf(control)];
+    s.handlers[static_cast<int>(ev)] = std::move(h);
+    s.resultField[static_cast<int>(ev)] = std::move(resultField);
+}
+
+void Form::onKeyPress(std::string_view control, KeyHandler h) { slots_[indexOf(control)].keyPress = std::move(h); }
+
+void Form::onLoad(Handler h) { load_.push_back(std::move(h)); }
+
+void Form::load() {
+    for (const auto& h : load_)
+        runGuarded(h, "");
+    if (!focusOrder_.empty())
+        focus_ = focusOrder_.front();
+}
+
+// ---- controls -------------------------------------------------------------------------------------
+
+int Form::indexOf(std::string_view name) const {
+    auto it = index_.find(name);
+    if (it == index_.end())
+        throw std::out_of_range("no control named " + std::string(name));
+    return it->second;
+}
+
+bool Form::has(std::string_view name) const { return index_.find(name) != index_.end(); }
+
+const Control& Form::control(std::string_view name) const { return controls_[indexOf(name)]; }
+
+Control& Form::mut(std::string_view name) { return controls_[indexOf(name)]; }
+
+double Form::val(std::string_view name) const { return num::Val(text(name)); }
+
+void Form::notify(const Control& c, Property p) {
+    if (propertyChanged)
+        propertyChanged(c, p);
+}
+
+bool Form::isTextual(const Control& c) const { return c.kind == Kind::TextBox || c.kind == Kind::ComboBox; }
+
+void Form::changeText(Control& c, std::string text) {
+    if (c.text == text)
+        return;
+    c.text = std::move(text);
+    const int i = static_cast<int>(&c - controls_.data());
+    notify(c, Property::Text);
+    if (!(c.kind == Kind::ComboBox && c.pickOnly))
+        raise(i, Event::Change);
+}
+
+void Form::setText(std::string_view name, std::string text) {
+    Control& c = mut(name);
+    if (!isTextual(c))
+        throw std::logic_error("setText on " + c.name);
+    changeText(c, std::move(text));
+}
+
+void Form::setEnabled(std::string_view name, bool on) {
+    Control& c = mut(name);
+    if (c.enabled == on)
+        return;
+    c.enabled = on;
+    notify(c, Property::Enabled);
+}
+
+void Form::setVisible(std::string_view name, bool on) {
+    Control& c = mut(name);
+    if (c.visible == on)
+        return;
+    c.visible = on;
+    notify(c, Property::Visible);
+}
+
+void Form::setBold(std::string_view name, bool on) {
+    Control& c = mut(name);
+    if (c.bold == on)
+        return;
+    c.bold = on;
+    notify(c, Property::Bold);
+}
+
+void Form::setFontSize(std::string_view name, int points) {
+    Control& c = mut(name);
+    if (c.fontSize == points)
+        return;
+    c.fontSize = points;
+    notify(c, Property::FontSize);
+}
+
+void Form::setBack(std::string_view name, BackColor col) {
+    Control& c = mut(name);
+    if (c.back == col)
+        return;
+    c.back = col;
+    notify(c, Property::Back);
+}
+
+void Form::select(std::string_view option) {
+    const int i = indexOf(option);
+    Control& c = controls_[i];
+    if (c.kind != Kind::OptionButton)
+        throw std::logic_error("select on " + c.name);
+    if (c.value)
+        return;
+    for (auto& o : controls_) {
+        if (o.kind == Kind::OptionButton && o.container == c.container && o.value && &o != &c) {
+            o.value = 0;
+            notify(o, Property::Value);
+        }
+    }
+    c.value = 1;
+    notify(c, Property::Value);
+    raise(i, Event::Click);
+}
+
+void Form::setValue(std::string_view scrollBar, int v) {
+    const int i = indexOf(scrollBar);
+    Control& c = controls_[i];
+    if (c.kind != Kind::HScrollBar)
+        throw std::logic_error("setValue on " + c.name);
+    if (v < c.minimum)
+        v = c.minimum;
+    if (v > c.maximum)
+        v = c.maximum;
+    if (c.value == v)
+        return;
+    c.value = v;
+    notify(c, Property::Value);
+    raise(i, Event::Change);
+}
+
+void Form::setItems(std::string_view name, std::vector<std::string> items) {
+    mut(name).items = std::move(items);
+}
+
+void Form::messageBox(const std::string& prompt, const std::string& title) {
+    ++messageCount_;
+    if (ports_)
+        ports_->messageBox(title, prompt);
+}
+
+void Form::openDocument(const std::string& address) {
+    if (ports_)
+        ports_->openDocument(address);
+}
+
+std::string Form::fmt(double v, std::string_view pattern) const { return num::Format(v, pattern, decimalSign_); }
+
+// ---- events ---------------------------------------------------------------------------------------
+
+void Form::raise(int index, Event ev) {
+    const auto& s = slots_[index];
+    const int e = static_cast<int>(ev);
+    if (s.handlers[e])
+        runGuarded(s.handlers[e], s.resultField[e]);
+}
+
+// Each handler is a boundary: an arithmetic fault abandons it at the failing step, is reported once,
+// and the result field of the stopped calculation is emptied so that no result of other inputs stands.
+void Form::runGuarded(const Handler& h, const std::string& resultField) {
+    try {
+        h(*this);
+    } catch (const num::ArithFault& f) {
+        messageBox(f.what(), "Arithmetic Error");
+        if (!resultField.empty())
+            setText(resultField, "");
+    }
+}
+
+// ---- the operator's actions -------------------------------------------------------------------------
+
+bool Form::canFocus(std::string_view name) const {
+    const Control& c = control(name);
+    if (!c.enabled || !c.visible)
+        return false;
+    switch (c.kind) {
+    case Kind::TextBox:
+    case Kind::CommandButton:
+    case Kind::OptionButton:
+    case Kind::ComboBox:
+    case Kind::HScrollBar:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Form::userFocus(std::string_view name) {
+    if (!canFocus(name))
+        return false;
+    if (focus_ == name)
+        return true;
+    const std::string old = focus_;
+    focus_ = std::string(name);
+    if (!old.empty())
+        raise(indexOf(old), Event::LostFocus);
+    raise(indexOf(name), Event::GotFocus);
+    return true;
+}
+
+bool Form::acceptsText(std::string_view name) const {
+    const Control& c = control(name);
+    if (!c.enabled || !isTextual(c))
+        return false;
+    if (c.kind == Kind::TextBox)
+        return !c.locked;
+    return !c.pickOnly;
+}
+
+int Form::keyPress(std::string_view name, char32_t ch) {
+    const int i = indexOf(name);
+    int code = static_cast<int>(ch);
+    if (slots_[i].keyPress) {
+        const KeyHandler h = slots_[i].keyPress;
+        runGuarded([&](Form& f) { h(f, code); }, "");
+    }
+    return code;
+}
+
+bool Form::userType(std::string_view name, char32_t ch) {
+    if (!userFocus(name))
+        return false;
+    if (!acceptsText(name))
+        return true;
+    const int code = keyPress(name, ch);
+    if (code == 0)
+        return true;
+    Control& c = mut(name);
+    changeText(c, c.text + utf8(static_cast<char32_t>(code)));
+    return true;
+}
+
+bool Form::userEdit(std::string_view name, std::string text) {
+    if (!userFocus(name))
+        return false;
+    if (!acceptsText(name))
+        return true;
+    changeText(mut(name), std::move(text));
+    return true;
+}
+
+bool Form::userClick(std::string_view name) {
+    const Control& c = control(name);
+    if (c.kind != Kind::CommandButton && c.kind != Kind::OptionButton)
+        return false;
+    if (!c.enabled)
+        return false;
+    const int before = messageCount_;
+    if (!userFocus(name))
+        return false;
+    if (messageCount_ != before)
+        return true; // the message box took the mouse release: the click is lost
+    const int i = indexOf(name);
+    if (c.kind == Kind::OptionButton && !c.value) {
+        select(name); // selects, clears the group and raises Click
+        return true;
+    }
+    raise(i, Event::Click);
+    return true;
+}
+
+bool Form::userPick(std::string_view combo, std::string_view item) {
+    Control& c = mut(combo);
+    if (c.kind != Kind::ComboBox || !userFocus(combo))
+        return false;
+    if (c.text != item) {
+        c.text = std::string(item);
+        notify(c, Property::Text); // a pick from the list raises no Change
+    }
+    return true;
+}
+
+bool Form::userScroll(std::string_view scrollBar, int v) {
+    if (control(scrollBar).kind != Kind::HScrollBar || !userFocus(scrollBar))
+        return false;
+    setValue(scrollBar, v);
+    return true;
+}
+
+const Control* Form::accelTarget(char key) const {
+    const char k = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+    for (const auto& c : controls_)
+        if (c.kind == Kind::CommandButton && c.accessKey == k)
+            return &c;
+    return nullptr;
+}
+
+bool Form::userAccel(char key) {
+    const Control* c = accelTarget(key);
+    if (!c)
+        return false;
+    return userClick(c->name);
+}
+
+bool Form::userTab(bool backwards) {
+    const int n = static_cast<int>(focusOrder_.size());
+    if (n == 0)
+        return false;
+    int at = -1;
+    for (int i = 0; i < n; ++i)
+        if (focusOrder_[i] == focus_)
+            at = i;
+    for (int step = 1; step <= n; ++step) {
+        const int i = ((at < 0 ? (backwards ? 0 : -1) : at) + (backwards ? -step : step) % n + n) % n;
+        const Control& c = control(focusOrder_[i]);
+        if (!canFocus(c.name))
+            continue;
+        if (c.kind == Kind::OptionButton && !c.value)
+            continue; // an option group is one stop: its selected button
+        return userFocus(c.name);
+    }
+    return false;
+}
+
+} // namespace ui

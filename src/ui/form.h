@@ -1,0 +1,164 @@
+// The window model: every control by name, the focus, the window-level variables, and the dispatch of
+// events to the handlers that the wiring registers. It knows no calculator and no toolkit.
+#pragma once
+
+#include "ui/controls.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <typeindex>
+#include <unordered_map>
+#include <vector>
+
+namespace ui {
+
+enum class Event { Click, Change, GotFocus, LostFocus };
+inline constexpr int kEventCount = 4;
+
+class Form;
+using Handler = std::function<void(Form&)>;
+// KeyPress: receives the character code of a typed character; setting it to 0 discards the character.
+using KeyHandler = std::function<void(Form&, int& code)>;
+
+// What the window shows outside itself: modal message boxes (OK only, warning icon) and the desktop's
+// open-document service.
+class Ports {
+  public:
+    virtual ~Ports() = default;
+    virtual void messageBox(const std::string& title, const std::string& prompt) = 0;
+    virtual void openDocument(const std::string& address) = 0;
+};
+
+// Which property of a control the program changed, for the binding that mirrors it.
+enum class Property { Text, Enabled, Visible, Bold, FontSize, Value, Back };
+
+// Window-level variables that the start-up sets and the line panel reads.
+struct WindowVars {
+    double NL = 0;     // half-wave cycles of line used by the line computation
+    int16_t CF = 0;    // power-exchange flag, 1 only while the exchange runs
+    int16_t CONT = 0;  // index of the last catalog entry
+};
+
+class Form {
+  public:
+    Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // ---- building -------------------------------------------------------------------------------
+    void addControl(Control c);
+    void setFocusOrder(std::vector<std::string> order);
+    void setPorts(Ports* ports) { ports_ = ports; }
+    void setCaption(std::string caption) { caption_ = std::move(caption); }
+    const std::string& caption() const { return caption_; }
+
+    // Handlers. resultField names the result field a stopped calculation empties ("" for none).
+    void on(std::string_view control, Event ev, Handler h, std::string resultField = "");
+    void onKeyPress(std::string_view control, KeyHandler h);
+    void onLoad(Handler h);
+    void load(); // runs the Load handling; the window is then shown with the focus on its first field
+
+    // ---- reading and writing controls (the logic's side) ----------------------------------------
+    bool has(std::string_view name) const;
+    const Control& control(std::string_view name) const;
+    const std::vector<Control>& controls() const { return controls_; }
+    const std::vector<std::string>& focusOrder() const { return focusOrder_; }
+
+    const std::string& text(std::string_view name) const { return control(name).text; }
+    double val(std::string_view name) const; // the field's text as a number; may throw an overflow
+    // Sets the text of a text box or combo box. A change of text raises the control's Change.
+    void setText(std::string_view name, std::string text);
+    void setEnabled(std::string_view name, bool on);
+    void setVisible(std::string_view name, bool on);
+    void setBold(std::string_view name, bool on);
+    void setFontSize(std::string_view name, int points);
+    void setBack(std::string_view name, BackColor c);
+
+    bool selected(std::string_view option) const { return control(option).value != 0; }
+    // Selects an option button as the program does: raises Click only when it was not selected.
+    void select(std::string_view option);
+    int value(std::string_view scrollBar) const { return control(scrollBar).value; }
+    // Moves the scroll bar; raises Change when the value changes.
+    void setValue(std::string_view scrollBar, int v);
+    const std::vector<std::string>& items(std::string_view name) const { return control(name).items; }
+    void setItems(std::string_view name, std::vector<std::string> items);
+
+    void messageBox(const std::string& prompt, const std::string& title);
+    void openDocument(const std::string& address);
+    int messageCount() const { return messageCount_; }
+
+    // Displayed results follow the regional decimal sign; numbers written into input fields use the dot.
+    char decimalSign() const { return decimalSign_; }
+    void setDecimalSign(char c) { decimalSign_ = c; }
+    std::string fmt(double v, std::string_view pattern) const;
+
+    // Window-level variables. The shared ones, and one plain struct per calculator, made on first use.
+    WindowVars shared;
+    template <class T> T& vars() {
+        auto& slot = vars_[std::type_index(typeid(T))];
+        if (!slot)
+            slot = std::shared_ptr<void>(new T(), [](void* p) { delete static_cast<T*>(p); });
+        return *static_cast<T*>(slot.get());
+    }
+
+    // ---- what the operator does (the binding's and the script driver's side) ---------------------
+    // Each returns false when the control cannot take the action (disabled, wrong kind); then nothing
+    // happened.
+    const std::string& focused() const { return focus_; }
+    bool canFocus(std::string_view name) const;
+    bool userFocus(std::string_view name);
+    // A typed character (a code point): KeyPress first; what comes through is appended, then Change.
+    bool userType(std::string_view name, char32_t ch);
+    // A whole new text made by the user (paste, cut, delete, undo): no KeyPress, Change if it differs.
+    bool userEdit(std::string_view name, std::string text);
+    // Runs only the KeyPress handling; returns the code that reaches the field (0 = discarded). For a
+    // binding that lets the widget do the insertion.
+    int keyPress(std::string_view name, char32_t ch);
+    bool acceptsText(std::string_view name) const; // enabled, editable text box or editable combo
+    bool userClick(std::string_view name);
+    bool userPick(std::string_view combo, std::string_view item);
+    bool userScroll(std::string_view scrollBar, int v);
+    bool userAccel(char key);
+    bool userTab(bool backwards = false);
+    const Control* accelTarget(char key) const;
+
+    // The binding listens here to mirror property changes in its widgets.
+    std::function<void(const Control&, Property)> propertyChanged;
+
+  private:
+    struct Slots {
+        Handler handlers[kEventCount];
+        std::string resultField[kEventCount];
+        KeyHandler keyPress;
+    };
+    int indexOf(std::string_view name) const;
+    Control& mut(std::string_view name);
+    void raise(int index, Event ev);
+    void runGuarded(const Handler& h, const std::string& resultField);
+    void notify(const Control& c, Property p);
+    void changeText(Control& c, std::string text); // store and raise Change when it differs
+    bool isTextual(const Control& c) const;
+
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::vector<Control> controls_;
+    std::vector<Slots> slots_;
+    std::unordered_map<std::string, int, Hash, std::equal_to<>> index_;
+    std::vector<std::string> focusOrder_;
+    std::vector<Handler> load_;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> vars_;
+    std::string focus_;
+    std::string caption_;
+    Ports* ports_ = nullptr;
+    int messageCount_ = 0;
+    char decimalSign_ = '.';
+};
+
+std::string utf8(char32_t cp);
+
+} // namespace ui

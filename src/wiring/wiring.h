@@ -1,0 +1,14 @@
+// Which control's event runs which handler: the one place above the calculators that knows them all.
+#pragma once
+
+#include "ui/form.h"
+
+namespace wiring {
+
+// Creates the window's controls, fills the catalog lists and registers every handler.
+void build(ui::Form& f);
+
+// build, then the Load handling: the window as the operator first sees it, focus on Text7.
+void start(ui::Form& f);
+
+} // namespace wiring

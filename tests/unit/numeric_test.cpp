@@ -1,0 +1,185 @@
+#include "numeric/checked.h"
+#include "numeric/numtext.h"
+#include "numeric/routines.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+using namespace num;
+
+namespace {
+
+struct ValCase {
+    const char* text;
+    double value;
+};
+
+TEST(Val, ReadsTheLeadingNumber) {
+    const ValCase cases[] = {
+        {"12.5", 12.5},      {"1.2.3", 1.2},     {"5-", 5},          {"-", 0},           {"--2", 0},
+        {"", 0},             {"-.5", -0.5},      {"1,5", 1},         {"1e3", 1000},      {"1 000", 1000},
+        {"+7", 7},           {"1D2", 100},       {"1d-2", 0.01},     {"2E+2", 200},      {"1e", 1},
+        {"1e+", 1},          {"  4\t2\n", 42},   {"3\r4", 3},        {".", 0},           {"abc", 0},
+        {"&H10", 16},        {"&hff", 255},      {"&O17", 15},       {"&o8", 0},         {"&", 0},
+        {"&X1", 0},          {"0.000", 0},       {"-0", 0},          {"007", 7},         {"1e-400", 0},
+        {"2.5e-310", 2.5e-310}, {"0.1", 0.1},    {"-3", -3},         {"1 e 2", 100},     {"9.", 9},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Val(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(Val, HexadecimalOfAnyLengthIsUnsigned) {
+    EXPECT_EQ(Val("&HFFFFFFFF"), 4294967295.0);
+    EXPECT_EQ(Val("&HFFFFFFFFFFFFFFFFFF"), std::ldexp(1.0, 72) - 1); // rounds to 2^72
+}
+
+TEST(Val, TooLargeForADoubleIsAnOverflow) {
+    for (const char* t : {"1e309", "-1e309", "1e999999999999", "&H1" "0000000000000000000000000000000000000000000000"
+                                                                       "0000000000000000000000000000000000000000000000"
+                                                                       "0000000000000000000000000000000000000000000000"
+                                                                       "0000000000000000000000000000000000000000000000"
+                                                                       "0000000000000000000000000000000000000000000000"
+                                                                       "000000000000000000000000000000000000000000000"}) {
+        try {
+            Val(t);
+            ADD_FAILURE() << t << " did not overflow";
+        } catch (const ArithFault& f) {
+            EXPECT_EQ(f.kind(), ArithFault::Kind::Overflow) << t;
+        }
+    }
+    EXPECT_EQ(Val("0.0000000001e309"), 1e299);
+    EXPECT_EQ(Val("1.7976931348623157e308"), std::numeric_limits<double>::max());
+}
+
+TEST(Val, DoesNotDependOnTheCLocale) {
+    const char* old = std::setlocale(LC_NUMERIC, nullptr);
+    std::string saved = old ? old : "C";
+    if (!std::setlocale(LC_NUMERIC, "it_IT.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no comma locale installed";
+    EXPECT_EQ(Val("12.5"), 12.5);
+    EXPECT_EQ(Format(7.5, "0.00"), "7.50");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+struct FormatCase {
+    double value;
+    const char* pattern;
+    const char* text;
+};
+
+TEST(Format, PatternsRoundHalfAwayFromZeroOnTheDecimalForm) {
+    const FormatCase cases[] = {
+        {2.675, "0.00", "2.68"},      {1.005, "0.00", "1.01"},       {-1.25, "0.0", "-1.3"},
+        {7.5, "0.00", "7.50"},        {1234.5, "0.0", "1234.5"},     {1234.5, "0", "1235"},
+        {0.5, "0", "1"},              {-0.5, "0", "-1"},             {0.4999, "0", "0"},
+        {-0.004, "0.00", "0.00"},     {-0.0, "0.000", "0.000"},      {0.0, "0", "0"},
+        {0.005, "0.00", "0.01"},      {0.0049, "0.00", "0.00"},      {9.9995, "0.000", "10.000"},
+        {99.95, "0.0", "100.0"},      {53.0102999566398, "0.000", "53.010"},
+        {0.33333333333333, "0.0000", "0.3333"}, {1e20, "0.00", "100000000000000000000.00"},
+        {1e-300, "0.0000", "0.0000"}, {-1e-300, "0.0", "0.0"},       {123456789.123, "0.000", "123456789.123"},
+        {0.00005, "0.0000", "0.0001"}, {-0.00005, "0.0000", "-0.0001"}, {12.345, "0.00", "12.35"},
+        {159.95, "0.00", "159.95"},   {0.0001, "0.00", "0.00"},      {-5, "0.00", "-5.00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Format(c.value, c.pattern), c.text) << c.value << " with " << c.pattern;
+}
+
+TEST(Format, UsesTheGivenDecimalSign) {
+    EXPECT_EQ(Format(7.5, "0.00", ','), "7,50");
+    EXPECT_EQ(Format(-1.25, "0.0", ','), "-1,3");
+    EXPECT_EQ(Format(3, "0", ','), "3");
+}
+
+TEST(Format, NonFiniteShowsNoNaNOrInf) {
+    EXPECT_EQ(Format(std::numeric_limits<double>::infinity(), "0.0"), "0.0");
+    EXPECT_EQ(Format(std::nan(""), "0"), "0");
+}
+
+TEST(Routines, AngleReductions) {
+    EXPECT_EQ(Mod360(-90).value(), 270);
+    EXPECT_EQ(Mod360(720).value(), 0);
+    EXPECT_EQ(Mod360(359.5).value(), 359.5);
+    EXPECT_EQ(Mod360(-1e-20).value(), 360); // 360 - 1e-20 is 360 in doubles
+
+    struct {
+        double in, out;
+    } folds[] = {{190, -170}, {180, 180}, {-180, 180}, {540, 180}, {-1e-20, 0}, {0, 0}, {-190, 170}};
+    for (auto c : folds) {
+        Real a = c.in;
+        EXPECT_EQ(Fold180(a).value(), c.out) << c.in;
+        EXPECT_EQ(a.value(), c.out) << "argument keeps the folded value for " << c.in;
+    }
+}
+
+TEST(Routines, ArcCos) {
+    EXPECT_EQ(ArcCos(1).value(), 0);
+    EXPECT_EQ(ArcCos(-1).value(), -3.14159265358979);
+    EXPECT_EQ(ArcCos(0).value(), 1.570796326794895);
+    EXPECT_NEAR(ArcCos(0.5).value(), 1.0471975511966, 1e-12);
+    EXPECT_NEAR(ArcCos(-0.5).value(), 2.0943951023932, 1e-12);
+    EXPECT_EQ(ArcCos(1.5).value(), 0);
+    EXPECT_EQ(ArcCos(-1.5).value(), 0);
+    EXPECT_NEAR(ArcCosDeg(1, 2).value(), 60, 1e-12);
+    EXPECT_EQ(ArcCosDeg(-3, 3).value(), -180);
+    EXPECT_THROW(ArcCosDeg(1, 0), ArithFault);
+}
+
+TEST(Routines, ReflectionAndImpedance) {
+    EXPECT_EQ(SWRFromRho(0).value(), 1);
+    EXPECT_EQ(SWRFromRho(0.5).value(), 3);
+    EXPECT_EQ(SWRFromRho(1).value(), 0);
+    EXPECT_EQ(SWRFromRho(2).value(), 0);
+    EXPECT_EQ(GamRFromZ(1, 0).value(), 0);
+    EXPECT_EQ(GamXFromZ(1, 0).value(), 0);
+    EXPECT_EQ(GamRFromZ(0, 0).value(), -1);
+    EXPECT_EQ(GamRFromZ(3, 0).value(), 0.5);
+    EXPECT_EQ(ZRFromGam(50, 0, 0, 50).value(), 1);
+    EXPECT_EQ(ZRFromGam(50, 0.5, 0, 1).value(), 150);
+    EXPECT_EQ(ZXFromGam(50, 0, 0.5, 1).value(), 40);
+    EXPECT_EQ(ZRFromGam(50, 0, 0.5, 1).value(), 30);
+    EXPECT_EQ(Magn(3, 4).value(), 5);
+    // G = 1 and z = -1 are the poles of the two conversions.
+    EXPECT_THROW(ZRFromGam(50, 1, 0, 1), ArithFault);
+    EXPECT_THROW(ZXFromGam(50, 0, 0, 0), ArithFault);
+    EXPECT_THROW(GamRFromZ(-1, 0), ArithFault);
+    EXPECT_THROW(GamXFromZ(-1, 0), ArithFault);
+}
+
+ArithFault::Kind kindOf(void (*step)()) {
+    try {
+        step();
+    } catch (const ArithFault& f) {
+        return f.kind();
+    }
+    ADD_FAILURE() << "no fault";
+    return ArithFault::Kind::InvalidOperation;
+}
+
+TEST(Checked, EachStepReportsItsFault) {
+    using K = ArithFault::Kind;
+    EXPECT_EQ(kindOf([] { (void)(Real(1) / 0); }), K::DivisionByZero);
+    EXPECT_EQ(kindOf([] { (void)(Real(0) / 0); }), K::DivisionByZero);
+    EXPECT_EQ(kindOf([] { (void)(Real(1e308) * 10); }), K::Overflow);
+    EXPECT_EQ(kindOf([] { (void)(Real(1e308) + 1e308); }), K::Overflow);
+    EXPECT_EQ(kindOf([] { (void)(Real(-1e308) - 1e308); }), K::Overflow);
+    EXPECT_EQ(kindOf([] { (void)num::pow(10, 400); }), K::Overflow);
+    EXPECT_EQ(kindOf([] { (void)num::pow(-2, 0.5); }), K::InvalidOperation);
+    EXPECT_EQ(kindOf([] { (void)num::pow(0, -1); }), K::DivisionByZero);
+    EXPECT_EQ(kindOf([] { (void)ln(0); }), K::InvalidOperation);
+    EXPECT_EQ(kindOf([] { (void)ln(-1); }), K::InvalidOperation);
+    EXPECT_EQ(kindOf([] { (void)num::sqrt(Real(-1)); }), K::InvalidOperation);
+    EXPECT_STREQ(ArithFault(K::DivisionByZero).what(), "Division by zero: the calculation was stopped.");
+}
+
+TEST(Checked, UnderflowIsNotAFault) {
+    EXPECT_EQ((Real(1e-300) * 1e-300).value(), 0.0);
+    EXPECT_GT((Real(1e-300) / 1e10).value(), 0.0); // subnormal, not flushed to zero
+    EXPECT_EQ(num::pow(-2, 2).value(), 4);
+    EXPECT_EQ(num::pow(10, -400).value(), 0.0);
+}
+
+} // namespace

@@ -1,0 +1,255 @@
+#include "tools/formscript/formscript.h"
+
+#include "ui/form.h"
+#include "wiring/wiring.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <stdexcept>
+#include <vector>
+
+namespace formscript {
+
+namespace {
+
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Records what the window shows outside itself, in order.
+class PrintingPorts : public ui::Ports {
+  public:
+    explicit PrintingPorts(std::ostream& out) : out_(out) {}
+    void messageBox(const std::string& title, const std::string& prompt) override {
+        out_ << "msgbox[" << title << "] " << prompt << '\n';
+    }
+    void openDocument(const std::string& address) override { out_ << "open " << address << '\n'; }
+
+  private:
+    std::ostream& out_;
+};
+
+// Splits UTF-8 text into code points; a malformed sequence is a script error.
+std::vector<char32_t> codePoints(const std::string& s) {
+    std::vector<char32_t> out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        int len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+        if (len == 0 || i + len > s.size())
+            throw ScriptError("text is not valid UTF-8");
+        char32_t cp = len == 1 ? b : b & (0x7F >> len);
+        for (int k = 1; k < len; ++k) {
+            const auto c = static_cast<unsigned char>(s[i + k]);
+            if ((c & 0xC0) != 0x80)
+                throw ScriptError("text is not valid UTF-8");
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        out.push_back(cp);
+        i += len;
+    }
+    return out;
+}
+
+const char* kindWord(ui::Kind k) {
+    switch (k) {
+    case ui::Kind::TextBox:
+        return "text box";
+    case ui::Kind::Label:
+        return "label";
+    case ui::Kind::Frame:
+        return "frame";
+    case ui::Kind::CommandButton:
+        return "command button";
+    case ui::Kind::OptionButton:
+        return "option button";
+    case ui::Kind::ComboBox:
+        return "combo box";
+    case ui::Kind::ListBox:
+        return "list box";
+    case ui::Kind::HScrollBar:
+        break;
+    }
+    return "scroll bar";
+}
+
+class Runner {
+  public:
+    explicit Runner(std::ostream& out) : out_(out), ports_(out) {
+        form_.setPorts(&ports_);
+        wiring::start(form_);
+    }
+
+    void execute(const std::string& line) {
+        std::size_t p = line.find_first_not_of(" \t");
+        if (p == std::string::npos || line[p] == '#')
+            return;
+        rest_ = line.substr(p);
+        const std::string cmd = word();
+
+        if (cmd == "tab") {
+            noMore();
+            form_.userTab();
+        } else if (cmd == "decimal") {
+            const std::string c = text();
+            if (c != "." && c != ",")
+                throw ScriptError("decimal takes . or ,");
+            form_.setDecimalSign(c[0]);
+        } else if (cmd == "accel") {
+            const std::string c = text();
+            if (c.size() != 1 || !form_.accelTarget(c[0]))
+                throw ScriptError("no button has the access key '" + c + "'");
+            form_.userAccel(c[0]);
+        } else if (cmd == "type") {
+            const ui::Control& c = target({ui::Kind::TextBox, ui::Kind::ComboBox}, cmd);
+            const auto cps = codePoints(text());
+            for (char32_t cp : cps)
+                if (cp < 32)
+                    throw ScriptError("type takes no character below 32");
+            if (!c.enabled)
+                return;
+            form_.userFocus(c.name);
+            for (char32_t cp : cps)
+                form_.userType(c.name, cp);
+        } else if (cmd == "paste") {
+            const ui::Control& c = target({ui::Kind::TextBox, ui::Kind::ComboBox}, cmd);
+            const std::string t = text();
+            if (form_.userFocus(c.name) && form_.acceptsText(c.name))
+                form_.userEdit(c.name, c.text + t);
+        } else if (cmd == "clear") {
+            const ui::Control& c = target({ui::Kind::TextBox, ui::Kind::ComboBox}, cmd);
+            noMore();
+            if (form_.userFocus(c.name) && form_.acceptsText(c.name))
+                form_.userEdit(c.name, "");
+        } else if (cmd == "click") {
+            const ui::Control& c = target({ui::Kind::CommandButton, ui::Kind::OptionButton}, cmd);
+            noMore();
+            form_.userClick(c.name);
+        } else if (cmd == "focus") {
+            const ui::Control& c = target({ui::Kind::TextBox, ui::Kind::ComboBox, ui::Kind::CommandButton,
+                                           ui::Kind::OptionButton, ui::Kind::HScrollBar},
+                                          cmd);
+            noMore();
+            form_.userFocus(c.name);
+        } else if (cmd == "pick") {
+            const ui::Control& c = target({ui::Kind::ComboBox}, cmd);
+            const std::string t = text();
+            bool found = false;
+            for (const auto& item : c.items)
+                found = found || item == t;
+            if (!found)
+                throw ScriptError("'" + t + "' is not an item of " + c.name);
+            form_.userPick(c.name, t);
+        } else if (cmd == "scroll") {
+            const ui::Control& c = target({ui::Kind::HScrollBar}, cmd);
+            const std::string t = text();
+            int n = -1;
+            auto r = std::from_chars(t.data(), t.data() + t.size(), n);
+            if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || n < 0 || n > 720)
+                throw ScriptError("scroll takes an integer from 0 to 720");
+            form_.userScroll(c.name, n);
+        } else if (cmd == "show") {
+            const ui::Control& c = target({ui::Kind::TextBox, ui::Kind::ComboBox, ui::Kind::Label, ui::Kind::Frame,
+                                           ui::Kind::CommandButton, ui::Kind::OptionButton},
+                                          cmd);
+            noMore();
+            show(c);
+        } else if (cmd == "state") {
+            const ui::Control& c = target({}, cmd);
+            noMore();
+            state(c);
+        } else {
+            throw ScriptError("unknown command '" + cmd + "'");
+        }
+    }
+
+  private:
+    // The next blank-separated word of the line.
+    std::string word() {
+        const std::size_t sp = rest_.find(' ');
+        std::string w = rest_.substr(0, sp);
+        rest_ = sp == std::string::npos ? std::string() : rest_.substr(sp + 1);
+        hadText_ = sp != std::string::npos;
+        return w;
+    }
+    // The rest of the line after exactly one blank.
+    std::string text() {
+        std::string t = rest_;
+        rest_.clear();
+        return t;
+    }
+    void noMore() {
+        if (!rest_.empty())
+            throw ScriptError("unexpected text '" + rest_ + "'");
+    }
+    // The control named next on the line, which must be of one of the kinds (any kind when empty).
+    const ui::Control& target(std::initializer_list<ui::Kind> kinds, const std::string& cmd) {
+        const std::string name = word();
+        if (name.empty())
+            throw ScriptError(cmd + " needs a control name");
+        if (!form_.has(name))
+            throw ScriptError("unknown control '" + name + "'");
+        const ui::Control& c = form_.control(name);
+        bool ok = kinds.size() == 0;
+        for (auto k : kinds)
+            ok = ok || c.kind == k;
+        if (!ok)
+            throw ScriptError(cmd + " does not take " + name + ", a " + kindWord(c.kind));
+        return c;
+    }
+
+    void show(const ui::Control& c) {
+        const std::string& t = c.text;
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t end = t.find("\r\n", start);
+            out_ << c.name << "| " << t.substr(start, end == std::string::npos ? std::string::npos : end - start)
+                 << '\n';
+            if (end == std::string::npos)
+                break;
+            start = end + 2;
+        }
+    }
+
+    void state(const ui::Control& c) {
+        out_ << c.name << ": enabled=" << c.enabled << " visible=" << c.visible << " bold=" << c.bold << " value=";
+        if (c.kind == ui::Kind::OptionButton)
+            out_ << (c.value ? 1 : 0);
+        else if (c.kind == ui::Kind::HScrollBar)
+            out_ << c.value;
+        else
+            out_ << '-';
+        out_ << " back=";
+        if (c.kind == ui::Kind::TextBox)
+            out_ << (c.back == ui::BackColor::Highlight ? "highlight" : "window");
+        else
+            out_ << '-';
+        out_ << '\n';
+    }
+
+    std::ostream& out_;
+    PrintingPorts ports_;
+    ui::Form form_;
+    std::string rest_;
+    bool hadText_ = false;
+};
+
+} // namespace
+
+Outcome run(std::istream& script, std::ostream& out) {
+    Runner runner(out);
+    std::string line;
+    int n = 0;
+    while (std::getline(script, line)) {
+        ++n;
+        try {
+            runner.execute(line);
+        } catch (const ScriptError& e) {
+            out.flush();
+            return {false, n, e.what()};
+        }
+    }
+    return {};
+}
+
+} // namespace formscript
