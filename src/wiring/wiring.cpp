@@ -8,23 +8,43 @@ namespace wiring {
 
 using ui::Event;
 
-void build(ui::Form& f) {
-    ui::createControls(f);
-    f.onLoad(ui::formLoad);
-    ui::installEntryRules(f);
+namespace {
 
-    // Point calculator
+// ---- the point calculator (left panel) ----------------------------------------------------------------
+void wirePoint(ui::Form& f) {
     f.on("Command4", Event::Click, point::command4Click, "Text4");
     for (const char* o : {"Option1", "Option2", "Option13"})
         f.on(o, Event::Click, ui::emptyOnClick("Text2"));
     for (const char* o : {"Option7", "Option8"})
         f.on(o, Event::Click, ui::emptyOnClick("Text3"));
+}
 
-    // Input-output comparison
+// ---- the input-output comparison (upper right panel) ----------------------------------------------------
+void wireCompare(ui::Form& f) {
     for (const char* o : {"Option3", "Option4", "Option14", "Option5", "Option6", "Option15"})
         f.on(o, Event::Click, ui::emptyOnClick("Text5"));
+}
 
-    // Guide
+// ---- the tuner's S-parameters (lower right panel) ---------------------------------------------------------
+void wireTuner(ui::Form& f) {
+    (void)f;
+}
+
+// ---- the transmission line (bottom panel) -----------------------------------------------------------------
+void wireLine(ui::Form& f) {
+    (void)f;
+}
+
+} // namespace
+
+void build(ui::Form& f) {
+    ui::createControls(f);
+    wireLine(f); // fills the catalog lists, which the Load handling counts
+    f.onLoad(ui::formLoad);
+    ui::installEntryRules(f);
+    wirePoint(f);
+    wireCompare(f);
+    wireTuner(f);
     f.on("Command7", Event::Click, ui::command7Click);
 }
 
