@@ -38,7 +38,9 @@ class ArithFault : public std::runtime_error {
     Kind kind_;
 };
 
-[[noreturn]] inline void fault(ArithFault::Kind k) { throw ArithFault(k); }
+[[noreturn]] inline void fault(ArithFault::Kind k) {
+    throw ArithFault(k);
+}
 
 // A result of a step on finite operands must be finite: infinity means the step overflowed, NaN that
 // it was not defined.
@@ -105,9 +107,15 @@ inline Real ln(Real a) {
     return checkedResult(std::log(a.value()));
 }
 
-inline Real atn(Real a) { return Real(std::atan(a.value())); }
-inline Real abs(Real a) { return Real(std::fabs(a.value())); }
+inline Real atn(Real a) {
+    return Real(std::atan(a.value()));
+}
+inline Real abs(Real a) {
+    return Real(std::fabs(a.value()));
+}
 // Int: the floor, towards minus infinity.
-inline Real Int(Real a) { return Real(std::floor(a.value())); }
+inline Real Int(Real a) {
+    return Real(std::floor(a.value()));
+}
 
 } // namespace num

@@ -9,8 +9,12 @@ namespace num {
 
 namespace {
 
-bool ignorable(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool ignorable(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Walks the text skipping the characters the conversion ignores.
 class Reader {
@@ -129,7 +133,8 @@ double Val(std::string_view text) {
     const auto res = std::from_chars(num.data(), num.data() + num.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
         // The decimal magnitude of the first significant digit tells overflow from underflow.
-        const long long magnitude = static_cast<long long>(intDigits) - 1 - static_cast<long long>(lead) + exp;
+        const long long magnitude =
+            static_cast<long long>(intDigits) - 1 - static_cast<long long>(lead) + exp;
         if (magnitude > 0)
             fault(ArithFault::Kind::Overflow);
         return 0.0;
@@ -149,7 +154,8 @@ std::string Format(double value, std::string_view pattern, char decimalSign) {
 
     // The value's 15-significant-digit decimal form: d.dddddddddddddde±x.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     std::string sci(buf, res.ptr);
     const auto ePos = sci.find('e');
     std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2); // 15 digits
@@ -158,7 +164,7 @@ std::string Format(double value, std::string_view pattern, char decimalSign) {
 
     // Digits kept: those down to 10^-decimals. The digit at position p has weight 10^(exp10 - p).
     const int keep = exp10 + 1 + decimals; // number of leading digits kept
-    std::string kept;                       // integer of the kept digits, as text
+    std::string kept;                      // integer of the kept digits, as text
     if (keep <= 0) {
         // Everything is below the last shown digit; it rounds up only when it is exactly the next
         // position and at least 5.

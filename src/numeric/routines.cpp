@@ -67,6 +67,8 @@ Real GamXFromZ(Real r, Real x) {
     return n / d;
 }
 
-Real Magn(Real a, Real b) { return pow(pow(b, 2) + pow(a, 2), 0.5); }
+Real Magn(Real a, Real b) {
+    return pow(pow(b, 2) + pow(a, 2), 0.5);
+}
 
 } // namespace num

@@ -75,13 +75,14 @@ void command4Click(ui::Form& f) {
     auto F = [&](Real x, const char* pattern) { return f.fmt(x.value(), pattern); };
     std::string out;
     if (v.GamM == 0) {
-        out = "SWR = " + F(v.SWR, "0.000") + " Ret.Loss = " + "INF." + " Refl.Pwr. = " + F(0, "0.000") + "\r\n" +
-              "Ref.Coef. = " + F(abs(v.GamR), "0.000") + " " + v.SignX + " i" + F(abs(v.GamX), "0.000") +
-              "  Ref.Coef.Magn. = " + F(v.GamM, "0.000");
+        out = "SWR = " + F(v.SWR, "0.000") + " Ret.Loss = " + "INF." + " Refl.Pwr. = " + F(0, "0.000") +
+              "\r\n" + "Ref.Coef. = " + F(abs(v.GamR), "0.000") + " " + v.SignX + " i" +
+              F(abs(v.GamX), "0.000") + "  Ref.Coef.Magn. = " + F(v.GamM, "0.000");
     } else {
         out = "SWR = " + F(v.SWR, "0.000") + " Ret.Loss = " + F(v.RetLoss, "0.000") +
-              " Refl.Pwr. = " + F(v.RefPWR, "0.000") + "\r\n" + "Reflection Coeff. (Gamma or S11) = " + v.SgnR +
-              F(abs(v.GamR), "0.0000") + " " + v.SignX + " i" + F(abs(v.GamX), "0.0000") + "\r\n" +
+              " Refl.Pwr. = " + F(v.RefPWR, "0.000") + "\r\n" +
+              "Reflection Coeff. (Gamma or S11) = " + v.SgnR + F(abs(v.GamR), "0.0000") + " " + v.SignX +
+              " i" + F(abs(v.GamX), "0.0000") + "\r\n" +
               "Reflection Coefficent Magnitude (rho) = " + F(v.GamM, "0.0000") + "\r\n" +
               "Angle of Reflection Coeff. (Gamma Phase) = " + F(v.SCRF, "0.0") + "\xC2\xB0" + "\r\n" +
               "Admittance = " + F(v.SCAR, "0.000") + " " + v.SignA + " J" + F(abs(v.SCAI), "0.000") + " S";

@@ -20,7 +20,7 @@ struct Geometry {
 };
 
 struct Control {
-    std::string name;      // "Text7", "Label2(0)", "Command4" ...
+    std::string name; // "Text7", "Label2(0)", "Command4" ...
     Kind kind = Kind::Label;
     std::string container; // name of the frame that holds it; empty for the window itself
     std::string text;      // text of a text box or combo box, caption of the other kinds ("&" kept)

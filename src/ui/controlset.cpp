@@ -8,7 +8,8 @@
 namespace ui {
 namespace {
 
-Control make(std::string name, Kind kind, std::string container, std::string text, int l, int t, int w, int h) {
+Control make(std::string name, Kind kind, std::string container, std::string text, int l, int t, int w,
+             int h) {
     Control c;
     c.name = std::move(name);
     c.kind = kind;
@@ -32,7 +33,8 @@ Control tb(std::string n, std::string cont, std::string text, int l, int t, int 
 }
 
 // Result text box: written by the program only; disabled and locked unless stated otherwise.
-Control res(std::string n, std::string cont, int l, int t, int w, int h, bool multiLine, bool enabled = false) {
+Control res(std::string n, std::string cont, int l, int t, int w, int h, bool multiLine,
+            bool enabled = false) {
     Control c = make(std::move(n), Kind::TextBox, std::move(cont), "", l, t, w, h);
     c.result = true;
     c.locked = true;
@@ -50,7 +52,8 @@ Control cmd(std::string n, std::string cont, std::string caption, int l, int t, 
     return c;
 }
 
-Control opt(std::string n, std::string cont, std::string caption, int l, int t, int w, int h, bool selected = false) {
+Control opt(std::string n, std::string cont, std::string caption, int l, int t, int w, int h,
+            bool selected = false) {
     Control c = make(std::move(n), Kind::OptionButton, std::move(cont), std::move(caption), l, t, w, h);
     c.value = selected ? 1 : 0;
     return c;
@@ -64,7 +67,8 @@ Control hidden(std::string n) {
 
 // One of the five identical S-parameter frames inside Frame13 (two labels and two fields each).
 void sFrame(std::vector<Control>& v, const std::string& frame, const std::string& caption, int l, int t,
-            const std::string& reText, const std::string& reLabel, const std::string& imText, const std::string& imLabel) {
+            const std::string& reText, const std::string& reLabel, const std::string& imText,
+            const std::string& imLabel) {
     v.push_back(frm(frame, "Frame13", caption, l, t, 2175, 735));
     v.push_back(lbl(reLabel, frame, "R:", 120, 360, 255, 225));
     v.push_back(tb(reText, frame, "", 340, 240, 655, 375));
@@ -81,17 +85,27 @@ const std::pair<const char*, const char*> kToolTips[] = {
     {"Text25", "Inserire l'impedenza caratteristica della linea (Ohm)."},
     {"Text27", "Inserire il fattore di velocità della linea."},
     // "lasciano" (sic) in Text30 is the caption as it was written.
-    {"Text30", "Connettere la prima porta del VNA al cavo proveniente dall’antenna, lasciano la seconda porta vuota. Inserire la parte reale di S11 come S Ant. parte reale."},
-    {"Text34", "Connettere la prima porta del VNA al cavo proveniente dall’antenna, lasciando la seconda porta vuota. Inserire la parte immaginaria di S11 come S Ant. parte immaginaria."},
-    {"Text36", "Connettere la prima porta del VNA alla porta RTX del tuner e la seconda porta alla porta ANT del tuner. Leggere l’S11 sul VNA ed inserire la parte reale."},
-    {"Text37", "Connettere la prima porta del VNA alla porta RTX del tuner e la seconda porta alla porta ANT del tuner. Leggere l’S11 sul VNA ed inserire la parte immaginaria."},
-    {"Text33", "Connettere la prima porta del VNA alla porta RTX del tuner e la seconda porta alla porta ANT del tuner. Leggere l’S21 sul VNA ed inserire la parte reale."},
-    {"Text32", "Connettere la prima porta del VNA alla porta RTX del tuner e la seconda porta alla porta ANT del tuner. Leggere l’S21 sul VNA ed inserire la parte immaginaria."},
-    {"Text31", "Connettere la prima porta del VNA alla porta ANT del tuner e la seconda alla porta RTX del tuner. Leggere l’S11 sul VNA ed inserire la parte reale come S22 parte reale."},
-    {"Text35", "Connettere la prima porta del VNA alla porta ANT del tuner e la seconda alla porta RTX del tuner. Leggere l’S11 sul VNA ed inserire la parte immaginaria come S22 parte immaginaria."},
-    {"Text38", "Connettere la prima porta del VNA alla porta ANT del tuner e la seconda alla porta RTX del tuner. Leggere l’S21 sul VNA ed inserire la parte reale come S12 parte reale."},
+    {"Text30", "Connettere la prima porta del VNA al cavo proveniente dall’antenna, lasciano la seconda "
+               "porta vuota. Inserire la parte reale di S11 come S Ant. parte reale."},
+    {"Text34", "Connettere la prima porta del VNA al cavo proveniente dall’antenna, lasciando la seconda "
+               "porta vuota. Inserire la parte immaginaria di S11 come S Ant. parte immaginaria."},
+    {"Text36", "Connettere la prima porta del VNA alla porta RTX del tuner e la seconda porta alla porta ANT "
+               "del tuner. Leggere l’S11 sul VNA ed inserire la parte reale."},
+    {"Text37", "Connettere la prima porta del VNA alla porta RTX del tuner e la seconda porta alla porta ANT "
+               "del tuner. Leggere l’S11 sul VNA ed inserire la parte immaginaria."},
+    {"Text33", "Connettere la prima porta del VNA alla porta RTX del tuner e la seconda porta alla porta ANT "
+               "del tuner. Leggere l’S21 sul VNA ed inserire la parte reale."},
+    {"Text32", "Connettere la prima porta del VNA alla porta RTX del tuner e la seconda porta alla porta ANT "
+               "del tuner. Leggere l’S21 sul VNA ed inserire la parte immaginaria."},
+    {"Text31", "Connettere la prima porta del VNA alla porta ANT del tuner e la seconda alla porta RTX del "
+               "tuner. Leggere l’S11 sul VNA ed inserire la parte reale come S22 parte reale."},
+    {"Text35", "Connettere la prima porta del VNA alla porta ANT del tuner e la seconda alla porta RTX del "
+               "tuner. Leggere l’S11 sul VNA ed inserire la parte immaginaria come S22 parte immaginaria."},
+    {"Text38", "Connettere la prima porta del VNA alla porta ANT del tuner e la seconda alla porta RTX del "
+               "tuner. Leggere l’S21 sul VNA ed inserire la parte reale come S12 parte reale."},
     // Text39 in the manner of the other S-parameter fields.
-    {"Text39", "Connettere la prima porta del VNA alla porta ANT del tuner e la seconda alla porta RTX del tuner. Leggere l’S21 sul VNA ed inserire la parte immaginaria come S12 parte immaginaria."},
+    {"Text39", "Connettere la prima porta del VNA alla porta ANT del tuner e la seconda alla porta RTX del "
+               "tuner. Leggere l’S21 sul VNA ed inserire la parte immaginaria come S12 parte immaginaria."},
 };
 
 } // namespace
@@ -105,10 +119,12 @@ std::vector<Control> controlSet() {
     v.push_back(frm("Frame4", "Frame1", "Impedenza Z misurata", 120, 240, 5000, 750));
     v.push_back(lbl("Label2(0)", "Frame4", "R ohm:", 120, 360, 735, 255));
     v.push_back(lbl("Label2(1)", "Frame4", "X ohm:", 1680, 360, 735, 255));
-    v.push_back(lbl("Label8", "Frame4", "Inserire R ed X misurate al punto di interesse", 3000, 105, 1575, 615));
+    v.push_back(
+        lbl("Label8", "Frame4", "Inserire R ed X misurate al punto di interesse", 3000, 105, 1575, 615));
     v.push_back(tb("Text7", "Frame1", "", 960, 480, 615, 375));  // lies inside Frame4's area
     v.push_back(tb("Text8", "Frame1", "", 2400, 480, 615, 375)); // lies inside Frame4's area
-    v.push_back(lbl("Label4", "Frame1", "Per ricavare la potenza e la corrente dalla tensione", 120, 1005, 3855, 255));
+    v.push_back(lbl("Label4", "Frame1", "Per ricavare la potenza e la corrente dalla tensione", 120, 1005,
+                    3855, 255));
     v.push_back(frm("Frame3", "", "", 240, 1200, 1425, 495)); // on the window, laid over Frame1
     v.push_back(opt("Option1", "Frame3", "Vrms", 0, 0, 800, 255, true));
     v.push_back(opt("Option2", "Frame3", "Vpp", 720, 0, 615, 255));
@@ -116,14 +132,16 @@ std::vector<Control> controlSet() {
     v.push_back(tb("Text9", "Frame1", "", 1600, 1280, 615, 375));
     v.push_back(cmd("Command1", "Frame1", "CALCOLA &POTENZA E CORRENTE", 2280, 1280, 2775, 375));
     v.push_back(res("Text2", "Frame1", 120, 1720, 4935, 375, false));
-    v.push_back(lbl("Label5", "Frame1", "Per ricavare la tensione e la corrente dalla potenza", 120, 2160, 3855, 255));
+    v.push_back(lbl("Label5", "Frame1", "Per ricavare la tensione e la corrente dalla potenza", 120, 2160,
+                    3855, 255));
     v.push_back(frm("Frame10", "Frame1", "", 120, 2360, 825, 495));
     v.push_back(opt("Option8", "Frame10", "Watt", 0, 0, 800, 255, true));
     v.push_back(opt("Option7", "Frame10", "dBm", 0, 240, 615, 255));
     v.push_back(tb("Text10", "Frame1", "", 960, 2420, 615, 375));
     v.push_back(cmd("Command2", "Frame1", "CALCOLA &TENSIONE E CORRENTE", 1920, 2400, 3135, 375));
     v.push_back(res("Text3", "Frame1", 120, 2860, 4935, 375, false));
-    v.push_back(lbl("Label10", "Frame1", "Per ricavare la potenza e la tensione dalla corrente", 120, 3300, 3975, 255));
+    v.push_back(lbl("Label10", "Frame1", "Per ricavare la potenza e la tensione dalla corrente", 120, 3300,
+                    3975, 255));
     v.push_back(lbl("Label11", "Frame1", "Corrente A:", 120, 3645, 855, 255));
     v.push_back(tb("Text18", "Frame1", "", 960, 3550, 615, 375));
     v.push_back(cmd("Command5", "Frame1", "C&ALCOLA POTENZA E TENSIONE", 1920, 3550, 3135, 375));
@@ -146,10 +164,11 @@ std::vector<Control> controlSet() {
     v.push_back(tb("Text15", "Frame6", "", 720, 360, 615, 375));
     v.push_back(lbl("Label2(6)", "Frame6", "X ohm:", 120, 1080, 855, 255));
     v.push_back(tb("Text1", "Frame6", "", 720, 960, 615, 375));
-    v.push_back(lbl("Label9", "Frame2",
-                    "L'input può essere l'entrata verso l'RTX di un tuner, di un trasformatore, di una linea di "
-                    "trasmissione, di un amplificatore. L'output l'uscita verso l'antenna.",
-                    1605, 200, 1695, 1575));
+    v.push_back(
+        lbl("Label9", "Frame2",
+            "L'input può essere l'entrata verso l'RTX di un tuner, di un trasformatore, di una linea di "
+            "trasmissione, di un amplificatore. L'output l'uscita verso l'antenna.",
+            1605, 200, 1695, 1575));
     v.push_back(frm("Frame7", "Frame2", "Output Z", 3360, 240, 1455, 1575));
     v.push_back(lbl("Label2(9)", "Frame7", "R ohm:", 120, 480, 735, 375));
     v.push_back(tb("Text16", "Frame7", "", 720, 360, 615, 375));
@@ -175,7 +194,8 @@ std::vector<Control> controlSet() {
     v.push_back(tb("Text21", "Frame2", "", 4200, 2840, 615, 375));
 
     // ---- Frame13 (inside Frame2): tuner insertion loss from S-parameters ----
-    v.push_back(frm("Frame13", "Frame2", "Calcolo delle perdite dell'accordatore d'antenna coi parametri S", 120, 3360, 4695, 2535));
+    v.push_back(frm("Frame13", "Frame2", "Calcolo delle perdite dell'accordatore d'antenna coi parametri S",
+                    120, 3360, 4695, 2535));
     sFrame(v, "Frame14", "S Ant. parte reale ed immag.", 120, 240, "Text30", "Label24", "Text34", "Label28");
     sFrame(v, "Frame17", "S 11 parte reale ed immag.", 2400, 240, "Text36", "Label29", "Text37", "Label31");
     sFrame(v, "Frame15", "S 21 parte reale ed immag.", 120, 960, "Text33", "Label30", "Text32", "Label26");
@@ -186,8 +206,10 @@ std::vector<Control> controlSet() {
     v.push_back(cmd("Command7", "", "&?", 9480, 5160, 495, 615)); // on the window, right of Command8
 
     // ---- Panel Frame11 (bottom): transmission line ----
-    v.push_back(frm("Frame11", "", "Calcolo di tensione, corrente, potenza, SWR su linee di trasmissione. Freq. max.: 150 MHz",
-                    50, 7320, 10200, 2800));
+    v.push_back(
+        frm("Frame11", "",
+            "Calcolo di tensione, corrente, potenza, SWR su linee di trasmissione. Freq. max.: 150 MHz", 50,
+            7320, 10200, 2800));
     v.push_back(frm("Frame12", "Frame11", "Direzione dello spostamento", 70, 220, 2655, 550));
     v.push_back(opt("Option9", "Frame12", "<--- all' ANT", 120, 240, 1200, 255));
     v.push_back(opt("Option10", "Frame12", "all' RTX --->", 1400, 240, 1200, 255, true));
@@ -201,23 +223,26 @@ std::vector<Control> controlSet() {
     v.push_back(tb("Text29", "Frame11", "100", 6000, 400, 580, 375));
     v.push_back(lbl("Label19", "Frame11", "RTX Z:", 6600, 495, 615, 255));
     v.push_back(tb("Text26", "Frame11", "50", 7150, 400, 375, 375));
-    v.push_back(lbl("Label36", "Frame11", "SWR > 25 OPPURE FREQ. > 150 MHZ. RISULTATI NON GARANTITI.", 6720, 180, 3400, 615));
+    v.push_back(lbl("Label36", "Frame11", "SWR > 25 OPPURE FREQ. > 150 MHZ. RISULTATI NON GARANTITI.", 6720,
+                    180, 3400, 615));
     v.back().visible = false; // bold is set by Load
     v.push_back(frm("Frame19", "Frame11", "Spostamento e calcolo delle perdite", 70, 760, 10050, 1350));
     v.push_back(lbl("Label34", "Frame11", "Numero di cicli lambda/2 cycles:", 75, 2100, 855, 615));
     {
         Control c = make("Combo1", Kind::ComboBox, "Frame11", "", 840, 2300, 660, 315); // Load picks "1"
         c.pickOnly = true;
-        for (int i = 1; i <= 40; ++i) c.items.push_back(std::to_string(i));
+        for (int i = 1; i <= 40; ++i)
+            c.items.push_back(std::to_string(i));
         v.push_back(std::move(c));
     }
     v.push_back(res("Text41", "Frame11", 1575, 2300, 1860, 315, false));
     v.back().text = "0.00m - 7.18m"; // design text; Load replaces it
-    v.push_back(lbl("Label23", "Frame11",
-                    "Lo spostamento in gradi e lambda è elettrico, dove 360 gradi corrispondono ad un lambda o a due "
-                    "giri completi sulla carta di Smith, mentre quello in metri è fisico. Gradi e lambda diventano "
-                    "negativi quando ci si sposta verso l'antenna.",
-                    3460, 2100, 5490, 615));
+    v.push_back(
+        lbl("Label23", "Frame11",
+            "Lo spostamento in gradi e lambda è elettrico, dove 360 gradi corrispondono ad un lambda o a due "
+            "giri completi sulla carta di Smith, mentre quello in metri è fisico. Gradi e lambda diventano "
+            "negativi quando ci si sposta verso l'antenna.",
+            3460, 2100, 5490, 615));
     v.push_back(cmd("Command9", "Frame11", "SCAMBIO DI POTEN&ZA", 8970, 2100, 1140, 600));
 
     // ---- Inside Frame19: the line and its shift ----
@@ -230,7 +255,8 @@ std::vector<Control> controlSet() {
         c.largeChange = 20;
         v.push_back(std::move(c));
     }
-    v.push_back(make("Combo2", Kind::ComboBox, "Frame19", "Messi e Paoloni Pota-Flex 6", 80, 400, 3170, 315)); // items: catalog
+    v.push_back(make("Combo2", Kind::ComboBox, "Frame19", "Messi e Paoloni Pota-Flex 6", 80, 400, 3170,
+                     315)); // items: catalog
     v.push_back(res("Text22", "Frame19", 3245, 400, 6740, 900, true, /*enabled=*/true));
     v.push_back(opt("Option16", "Frame19", "Auto", 50, 900, 1215, 210, true));
     v.push_back(opt("Option11", "Frame19", "dB/100 metri", 50, 1100, 1215, 210));
@@ -239,23 +265,25 @@ std::vector<Control> controlSet() {
     v.push_back(tb("Text25", "Frame19", "50", 1850, 930, 500, 375));
     v.push_back(lbl("Label20", "Frame19", "V.F.:", 2370, 1000, 375, 255));
     v.push_back(tb("Text27", "Frame19", "0.67", 2730, 930, 500, 375));
-    for (const char* n : {"Z", "VF", "K0", "K1", "K2"}) v.push_back(hidden(n)); // filled by the catalog
+    for (const char* n : {"Z", "VF", "K0", "K1", "K2"})
+        v.push_back(hidden(n)); // filled by the catalog
 
     for (const auto& [name, tip] : kToolTips)
         for (Control& c : v)
-            if (c.name == name) c.toolTip = tip;
+            if (c.name == name)
+                c.toolTip = tip;
     return v;
 }
 
 std::vector<std::string> focusOrder() {
-    return {"Text7",    "Text8",    "Option1",  "Option13", "Option2",  "Text9",    "Command1", "Option8",
-            "Option7",  "Text10",   "Command2", "Text18",   "Command5", "Text12",   "Text11",   "Text6",
-            "Command4", "Text15",   "Text1",    "Option4",  "Option14", "Option3",  "Text13",   "Text20",
-            "Text16",   "Text17",   "Option5",  "Option15", "Option6",  "Text14",   "Text21",   "Command3",
-            "Command6", "Text30",   "Text34",   "Text36",   "Text37",   "Text33",   "Text32",   "Text31",
-            "Text35",   "Text38",   "Text39",   "Command8", "Option9",  "Option10", "Text23",   "Text24",
-            "Text28",   "Text29",   "Text26",   "Combo2",   "Option16", "Option11", "Text40",   "Text25",
-            "Text27",   "Combo1",   "HScroll1", "Command9", "Command7", "Text22"};
+    return {"Text7",    "Text8",  "Option1",  "Option13", "Option2",  "Text9",    "Command1", "Option8",
+            "Option7",  "Text10", "Command2", "Text18",   "Command5", "Text12",   "Text11",   "Text6",
+            "Command4", "Text15", "Text1",    "Option4",  "Option14", "Option3",  "Text13",   "Text20",
+            "Text16",   "Text17", "Option5",  "Option15", "Option6",  "Text14",   "Text21",   "Command3",
+            "Command6", "Text30", "Text34",   "Text36",   "Text37",   "Text33",   "Text32",   "Text31",
+            "Text35",   "Text38", "Text39",   "Command8", "Option9",  "Option10", "Text23",   "Text24",
+            "Text28",   "Text29", "Text26",   "Combo2",   "Option16", "Option11", "Text40",   "Text25",
+            "Text27",   "Combo1", "HScroll1", "Command9", "Command7", "Text22"};
 }
 
 } // namespace ui

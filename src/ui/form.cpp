@@ -52,9 +52,13 @@ void Form::on(std::string_view control, Event ev, Handler h, std::string resultF
     s.resultField[static_cast<int>(ev)] = std::move(resultField);
 }
 
-void Form::onKeyPress(std::string_view control, KeyHandler h) { slots_[indexOf(control)].keyPress = std::move(h); }
+void Form::onKeyPress(std::string_view control, KeyHandler h) {
+    slots_[indexOf(control)].keyPress = std::move(h);
+}
 
-void Form::onLoad(Handler h) { load_.push_back(std::move(h)); }
+void Form::onLoad(Handler h) {
+    load_.push_back(std::move(h));
+}
 
 void Form::load() {
     for (const auto& h : load_)
@@ -72,20 +76,30 @@ int Form::indexOf(std::string_view name) const {
     return it->second;
 }
 
-bool Form::has(std::string_view name) const { return index_.find(name) != index_.end(); }
+bool Form::has(std::string_view name) const {
+    return index_.find(name) != index_.end();
+}
 
-const Control& Form::control(std::string_view name) const { return controls_[indexOf(name)]; }
+const Control& Form::control(std::string_view name) const {
+    return controls_[indexOf(name)];
+}
 
-Control& Form::mut(std::string_view name) { return controls_[indexOf(name)]; }
+Control& Form::mut(std::string_view name) {
+    return controls_[indexOf(name)];
+}
 
-double Form::val(std::string_view name) const { return num::Val(text(name)); }
+double Form::val(std::string_view name) const {
+    return num::Val(text(name));
+}
 
 void Form::notify(const Control& c, Property p) {
     if (propertyChanged)
         propertyChanged(c, p);
 }
 
-bool Form::isTextual(const Control& c) const { return c.kind == Kind::TextBox || c.kind == Kind::ComboBox; }
+bool Form::isTextual(const Control& c) const {
+    return c.kind == Kind::TextBox || c.kind == Kind::ComboBox;
+}
 
 void Form::changeText(Control& c, std::string text) {
     if (c.text == text)
@@ -193,7 +207,9 @@ void Form::openDocument(const std::string& address) {
         ports_->openDocument(address);
 }
 
-std::string Form::fmt(double v, std::string_view pattern) const { return num::Format(v, pattern, decimalSign_); }
+std::string Form::fmt(double v, std::string_view pattern) const {
+    return num::Format(v, pattern, decimalSign_);
+}
 
 // ---- events ---------------------------------------------------------------------------------------
 

@@ -37,9 +37,9 @@ enum class Property { Text, Enabled, Visible, Bold, FontSize, Value, Back };
 
 // Window-level variables that the start-up sets and the line panel reads.
 struct WindowVars {
-    double NL = 0;     // half-wave cycles of line used by the line computation
-    int16_t CF = 0;    // power-exchange flag, 1 only while the exchange runs
-    int16_t CONT = 0;  // index of the last catalog entry
+    double NL = 0;    // half-wave cycles of line used by the line computation
+    int16_t CF = 0;   // power-exchange flag, 1 only while the exchange runs
+    int16_t CONT = 0; // index of the last catalog entry
 };
 
 class Form {

@@ -28,7 +28,9 @@ void formLoad(Form& f) {
     f.setEnabled("Text27", false);
 }
 
-void command7Click(Form& f) { f.openDocument(kGuideAddress); }
+void command7Click(Form& f) {
+    f.openDocument(kGuideAddress);
+}
 
 Handler emptyOnClick(std::string resultField) {
     return [field = std::move(resultField)](Form& f) { f.setText(field, ""); };

@@ -174,14 +174,15 @@ TEST_F(SmallWindow, DisabledControlsTakeNothing) {
 }
 
 TEST_F(SmallWindow, ArithmeticFaultStopsTheHandlerAndEmptiesItsResult) {
-    f.on("Btn", Event::Click,
-         [](Form& form) {
-             form.setText("B", "written before");
-             form.setText("A", "result");
-             (void)(num::Real(1) / 0);
-             form.setText("B", "never");
-         },
-         "A");
+    f.on(
+        "Btn", Event::Click,
+        [](Form& form) {
+            form.setText("B", "written before");
+            form.setText("A", "result");
+            (void)(num::Real(1) / 0);
+            form.setText("B", "never");
+        },
+        "A");
     f.userClick("Btn");
     EXPECT_EQ(f.text("B"), "written before");
     EXPECT_EQ(f.text("A"), "");
@@ -244,13 +245,14 @@ TEST(RealWindow, TabOrderFromText7) {
         f.userTab();
         seen.push_back(f.focused());
     }
-    const V expected = {"Text8",  "Option1", "Text9",  "Command1", "Option8",  "Text10",  "Command2", "Text18",
-                        "Command5", "Text12", "Text11", "Text6",   "Command4", "Text15",  "Text1",    "Option4",
-                        "Text13", "Text20", "Text16", "Text17",   "Option5",  "Text14",  "Text21",   "Command3",
-                        "Command6", "Text30", "Text34", "Text36",  "Text37",   "Text33",  "Text32",   "Text31",
-                        "Text35", "Text38", "Text39", "Command8", "Option10", "Text23",  "Text24",   "Text28",
-                        "Text29", "Text26", "Combo2", "Option16", "Combo1",   "HScroll1", "Command9", "Command7",
-                        "Text22", "Text7",  "Text8",  "Option1",  "Text9",    "Command1", "Option8",  "Text10"};
+    const V expected = {"Text8",    "Option1",  "Text9",    "Command1", "Option8",  "Text10",   "Command2",
+                        "Text18",   "Command5", "Text12",   "Text11",   "Text6",    "Command4", "Text15",
+                        "Text1",    "Option4",  "Text13",   "Text20",   "Text16",   "Text17",   "Option5",
+                        "Text14",   "Text21",   "Command3", "Command6", "Text30",   "Text34",   "Text36",
+                        "Text37",   "Text33",   "Text32",   "Text31",   "Text35",   "Text38",   "Text39",
+                        "Command8", "Option10", "Text23",   "Text24",   "Text28",   "Text29",   "Text26",
+                        "Combo2",   "Option16", "Combo1",   "HScroll1", "Command9", "Command7", "Text22",
+                        "Text7",    "Text8",    "Option1",  "Text9",    "Command1", "Option8",  "Text10"};
     EXPECT_EQ(seen, expected);
 }
 

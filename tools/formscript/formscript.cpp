@@ -13,10 +13,6 @@ namespace formscript {
 
 namespace {
 
-struct ScriptError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 // Records what the window shows outside itself, in order.
 class PrintingPorts : public ui::Ports {
   public:
@@ -73,9 +69,10 @@ const char* kindWord(ui::Kind k) {
     return "scroll bar";
 }
 
-class Runner {
-  public:
-    explicit Runner(std::ostream& out) : out_(out), ports_(out) {
+} // namespace
+
+struct Session::Impl {
+    explicit Impl(std::ostream& out) : out_(out), ports_(out) {
         form_.setPorts(&ports_);
         wiring::start(form_);
     }
@@ -149,8 +146,8 @@ class Runner {
                 throw ScriptError("scroll takes an integer from 0 to 720");
             form_.userScroll(c.name, n);
         } else if (cmd == "show") {
-            const ui::Control& c = target({ui::Kind::TextBox, ui::Kind::ComboBox, ui::Kind::Label, ui::Kind::Frame,
-                                           ui::Kind::CommandButton, ui::Kind::OptionButton},
+            const ui::Control& c = target({ui::Kind::TextBox, ui::Kind::ComboBox, ui::Kind::Label,
+                                           ui::Kind::Frame, ui::Kind::CommandButton, ui::Kind::OptionButton},
                                           cmd);
             noMore();
             show(c);
@@ -163,13 +160,11 @@ class Runner {
         }
     }
 
-  private:
     // The next blank-separated word of the line.
     std::string word() {
         const std::size_t sp = rest_.find(' ');
         std::string w = rest_.substr(0, sp);
         rest_ = sp == std::string::npos ? std::string() : rest_.substr(sp + 1);
-        hadText_ = sp != std::string::npos;
         return w;
     }
     // The rest of the line after exactly one blank.
@@ -203,8 +198,8 @@ class Runner {
         std::size_t start = 0;
         for (;;) {
             const std::size_t end = t.find("\r\n", start);
-            out_ << c.name << "| " << t.substr(start, end == std::string::npos ? std::string::npos : end - start)
-                 << '\n';
+            out_ << c.name << "| "
+                 << t.substr(start, end == std::string::npos ? std::string::npos : end - start) << '\n';
             if (end == std::string::npos)
                 break;
             start = end + 2;
@@ -212,7 +207,8 @@ class Runner {
     }
 
     void state(const ui::Control& c) {
-        out_ << c.name << ": enabled=" << c.enabled << " visible=" << c.visible << " bold=" << c.bold << " value=";
+        out_ << c.name << ": enabled=" << c.enabled << " visible=" << c.visible << " bold=" << c.bold
+             << " value=";
         if (c.kind == ui::Kind::OptionButton)
             out_ << (c.value ? 1 : 0);
         else if (c.kind == ui::Kind::HScrollBar)
@@ -231,19 +227,25 @@ class Runner {
     PrintingPorts ports_;
     ui::Form form_;
     std::string rest_;
-    bool hadText_ = false;
 };
 
-} // namespace
+Session::Session(std::ostream& out) : impl_(std::make_unique<Impl>(out)) {}
+Session::~Session() = default;
+void Session::execute(const std::string& line) {
+    impl_->execute(line);
+}
+const ui::Form& Session::form() const {
+    return impl_->form_;
+}
 
 Outcome run(std::istream& script, std::ostream& out) {
-    Runner runner(out);
+    Session session(out);
     std::string line;
     int n = 0;
     while (std::getline(script, line)) {
         ++n;
         try {
-            runner.execute(line);
+            session.execute(line);
         } catch (const ScriptError& e) {
             out.flush();
             return {false, n, e.what()};

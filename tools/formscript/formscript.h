@@ -3,9 +3,35 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
+#include <stdexcept>
 #include <string>
 
+namespace ui {
+class Form;
+}
+
 namespace formscript {
+
+// A command that is unknown or misused: an unknown control, a kind the command does not take, a value
+// out of its bounds.
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// One window driven command by command; what it shows goes to out.
+class Session {
+  public:
+    explicit Session(std::ostream& out);
+    ~Session();
+    // Runs one script line; throws ScriptError when the command is unknown or misused.
+    void execute(const std::string& line);
+    const ui::Form& form() const;
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
 
 struct Outcome {
     bool ok = true;
