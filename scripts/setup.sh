@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build and the tests need, when any is missing. Further packages
+# (for the sanitizer, fuzz, coverage and benchmark builds) can be named on the command line.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev xvfb xauth locales)
+packages=(cmake g++ make qt6-base-dev libgtest-dev xvfb xauth locales "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,103 @@
+// Random sequences of operator actions on one window. After every command: no field the program
+// writes shows "nan" or "inf", every message box is one of the window's own, and the command finished
+// in bounded time. Crashes and undefined behaviour are caught by the sanitizers.
+#include "tools/formscript/formscript.h"
+#include "ui/form.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+[[noreturn]] void fail(const std::string& what, const std::string& detail) {
+    std::fprintf(stderr, "%s: %s\n", what.c_str(), detail.substr(0, 400).c_str());
+    std::abort();
+}
+
+const std::set<std::string>& allowedMessages() {
+    static const std::set<std::string> m = {
+        "msgbox[Decimal Separation] Use Dot as Decimal Separator!",
+        "msgbox[Reference Resistance] Reference Resistance cannot be 0!",
+        "msgbox[Resistance] Resistance cannot be 0!",
+        "msgbox[Input Resistance] Input Resistance cannot be 0!",
+        "msgbox[Output Resistance] Output Resistance cannot be 0!",
+        "msgbox[Invalid S. Ant. real part] R is a number > -1 and < 1",
+        "msgbox[Invalid S. Ant. imaginary part] I is a number > -1 and < 1",
+        "msgbox[Line Impedence] Line Impedence cannot be 0!",
+        "msgbox[RTX Impedence] RTX Impedence cannot be 0!",
+        "msgbox[Velocity Factor] Velocity Factor cannot be 0!",
+        "msgbox[Frequency] Frequency cannot be 0!",
+        "msgbox[Power] Power cannot be 0!",
+        "msgbox[Arithmetic Error] Division by zero: the calculation was stopped.",
+        "msgbox[Arithmetic Error] Overflow: the calculation was stopped.",
+        "msgbox[Arithmetic Error] Invalid operation: the calculation was stopped.",
+    };
+    return m;
+}
+
+// What a script line of the fuzzer cannot carry: "@1M" stands for a megabyte of digits, "@LF" for a
+// line feed inside a pasted text.
+std::string expand(std::string line) {
+    const auto at = line.find("@1M");
+    if (at != std::string::npos)
+        line.replace(at, 3, std::string(1 << 20, '9'));
+    for (auto lf = line.find("@LF"); lf != std::string::npos; lf = line.find("@LF", lf))
+        line.replace(lf, 3, "\n");
+    return line;
+}
+
+// Fields only the program writes: none may show a number the program did not compute.
+const char* const kResultFields[] = {"Text2", "Text3", "Text4", "Text5", "Text19", "Text22", "Text41"};
+
+void checkWindow(const ui::Form& f, const std::string& command) {
+    for (const char* name : kResultFields) {
+        const std::string& t = f.text(name);
+        if (t.find("nan") != std::string::npos || t.find("inf") != std::string::npos)
+            fail(std::string(name) + " shows " + t, command);
+    }
+}
+
+void checkOutput(const std::string& out, const std::string& command) {
+    if (command.rfind("show", 0) == 0 || command.rfind("state", 0) == 0)
+        return; // what they print is the window's content, checked by checkWindow
+    std::istringstream lines(out);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind("open ", 0) == 0)
+            continue;
+        if (!allowedMessages().count(line))
+            fail("unexpected output " + line, command);
+    }
+}
+
+} // namespace
+
+// The input is a script: one command per line, as the operator would act.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string script(reinterpret_cast<const char*>(data), size);
+    std::ostringstream out;
+    formscript::Session session(out);
+    std::size_t pos = 0;
+    for (int n = 0; n < 64 && pos < script.size(); ++n) {
+        const std::size_t end = std::min(script.find('\n', pos), script.size());
+        const std::string command = expand(script.substr(pos, end - pos));
+        pos = end + 1;
+        const auto start = std::chrono::steady_clock::now();
+        try {
+            session.execute(command);
+        } catch (const formscript::ScriptError&) {
+            // misused commands are the script's fault, not the window's
+        }
+        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(5))
+            fail("a command took more than 5 s", command);
+        checkOutput(out.str(), command);
+        out.str("");
+        checkWindow(session.form(), command);
+    }
+    return 0;
+}

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The reliability checks: every unit and scenario test under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then a bounded fuzz run of each libFuzzer target (FUZZ_SECONDS, 60 each).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh clang libclang-rt-14-dev
+
+seconds=${FUZZ_SECONDS:-60}
+jobs=$(nproc)
+
+echo "== tests under ASan + UBSan"
+cmake -S . -B build-asan -DHLC_BUILD_APP=OFF -DHLC_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+cmake --build build-asan -j"$jobs"
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs")
+
+echo "== fuzz targets, ${seconds} s each"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DHLC_BUILD_APP=OFF -DHLC_BUILD_TESTS=OFF -DHLC_SANITIZE=ON \
+    -DHLC_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-fuzz -j"$jobs"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/numtext" "$work/window"
+build-fuzz/fuzz/numtext_fuzz -max_total_time="$seconds" -timeout=10 -artifact_prefix="$work/" \
+    -print_final_stats=1 "$work/numtext" fuzz/corpus/numtext
+build-fuzz/fuzz/window_fuzz -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -max_len=4096 \
+    -dict=fuzz/window.dict -artifact_prefix="$work/" -print_final_stats=1 "$work/window" fuzz/corpus/window
+echo "== reliability checks passed"
