@@ -12,6 +12,9 @@ namespace {
 
 // ---- the point calculator (left panel) ----------------------------------------------------------------
 void wirePoint(ui::Form& f) {
+    f.on("Command1", Event::Click, point::command1Click, "Text2");
+    f.on("Command2", Event::Click, point::command2Click, "Text3");
+    f.on("Command5", Event::Click, point::command5Click, "Text19");
     f.on("Command4", Event::Click, point::command4Click, "Text4");
     for (const char* o : {"Option1", "Option2", "Option13"})
         f.on(o, Event::Click, ui::emptyOnClick("Text2"));
