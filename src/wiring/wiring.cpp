@@ -1,5 +1,6 @@
 #include "wiring/wiring.h"
 
+#include "compare/compare.h"
 #include "point/point.h"
 #include "ui/entry.h"
 #include "ui/window.h"
@@ -21,6 +22,8 @@ void wirePoint(ui::Form& f) {
 
 // ---- the input-output comparison (upper right panel) ----------------------------------------------------
 void wireCompare(ui::Form& f) {
+    f.on("Command3", Event::Click, compare::command3Click, "Text5");
+    f.on("Command6", Event::Click, compare::command6Click, "Text5");
     for (const char* o : {"Option3", "Option4", "Option14", "Option5", "Option6", "Option15"})
         f.on(o, Event::Click, ui::emptyOnClick("Text5"));
 }
