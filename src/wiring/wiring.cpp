@@ -2,6 +2,7 @@
 
 #include "compare/compare.h"
 #include "point/point.h"
+#include "tuner/tuner.h"
 #include "ui/entry.h"
 #include "ui/window.h"
 
@@ -30,7 +31,11 @@ void wireCompare(ui::Form& f) {
 
 // ---- the tuner's S-parameters (lower right panel) ---------------------------------------------------------
 void wireTuner(ui::Form& f) {
-    (void)f;
+    f.on("Text30", Event::LostFocus, tuner::text30LostFocus);
+    f.on("Text34", Event::LostFocus, tuner::text34LostFocus);
+    f.on("Text33", Event::LostFocus, tuner::text33LostFocus);
+    f.on("Text32", Event::LostFocus, tuner::text32LostFocus);
+    f.on("Command8", Event::Click, tuner::command8Click, "Text5");
 }
 
 // ---- the transmission line (bottom panel) -----------------------------------------------------------------
