@@ -1,6 +1,8 @@
 #include "wiring/wiring.h"
 
+#include "compare/compare.h"
 #include "point/point.h"
+#include "tuner/tuner.h"
 #include "ui/entry.h"
 #include "ui/window.h"
 
@@ -24,13 +26,19 @@ void wirePoint(ui::Form& f) {
 
 // ---- the input-output comparison (upper right panel) ----------------------------------------------------
 void wireCompare(ui::Form& f) {
+    f.on("Command3", Event::Click, compare::command3Click, "Text5");
+    f.on("Command6", Event::Click, compare::command6Click, "Text5");
     for (const char* o : {"Option3", "Option4", "Option14", "Option5", "Option6", "Option15"})
         f.on(o, Event::Click, ui::emptyOnClick("Text5"));
 }
 
 // ---- the tuner's S-parameters (lower right panel) ---------------------------------------------------------
 void wireTuner(ui::Form& f) {
-    (void)f;
+    f.on("Text30", Event::LostFocus, tuner::text30LostFocus);
+    f.on("Text34", Event::LostFocus, tuner::text34LostFocus);
+    f.on("Text33", Event::LostFocus, tuner::text33LostFocus);
+    f.on("Text32", Event::LostFocus, tuner::text32LostFocus);
+    f.on("Command8", Event::Click, tuner::command8Click, "Text5");
 }
 
 // ---- the transmission line (bottom panel) -----------------------------------------------------------------
