@@ -1,6 +1,8 @@
 #include "wiring/wiring.h"
 
 #include "compare/compare.h"
+#include "line/catalog.h"
+#include "line/line.h"
 #include "point/point.h"
 #include "tuner/tuner.h"
 #include "ui/entry.h"
@@ -43,7 +45,19 @@ void wireTuner(ui::Form& f) {
 
 // ---- the transmission line (bottom panel) -----------------------------------------------------------------
 void wireLine(ui::Form& f) {
-    (void)f;
+    line::fillCatalogLists(f);
+    f.on("Combo2", Event::Change, line::ApplyCable);
+    f.on("Combo2", Event::LostFocus, line::ApplyCable);
+    f.on("Option16", Event::Click, line::option16Click);
+    f.on("Option11", Event::Click, line::option11Click);
+    for (Event e : {Event::Change, Event::GotFocus, Event::LostFocus})
+        f.on("HScroll1", e, line::hScroll1Change, "Text22");
+    f.on("Option10", Event::Click, line::option10Click);
+    f.on("Option9", Event::Click, line::option9Click);
+    f.on("Combo1", Event::LostFocus, line::HalfWaveRange, "Text41");
+    f.on("Text27", Event::LostFocus, line::text27LostFocus, "Text41");
+    f.on("Text28", Event::LostFocus, line::text28LostFocus, "Text41");
+    f.on("Command9", Event::Click, line::PowerExchange, "Text22");
 }
 
 } // namespace
