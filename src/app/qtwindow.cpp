@@ -399,7 +399,9 @@ void QtWindow::pushText(const ui::Control& c) {
 
 void QtWindow::syncFocus() {
     QWidget* target = widget(form_.focused());
-    if (!target || !target->isEnabled() || target->isHidden() || focusWidget() == target)
+    if (!target || !target->isEnabled() || target->isHidden())
+        return;
+    if (QWidget* now = focusWidget(); now && (now == target || target->isAncestorOf(now)))
         return;
     Flag f(movingFocus_);
     target->setFocus(Qt::OtherFocusReason);

@@ -27,6 +27,11 @@ if(XVFB_RUN)
   add_test(NAME qt.screenshot
            COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:screenshot_test>)
   set_tests_properties(qt.screenshot PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+  # The layout and the operator's input again, with the fonts, metrics and events of a real X display.
+  foreach(name layout_test window_test)
+    add_test(NAME qt.${name}_x11 COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
+    set_tests_properties(qt.${name}_x11 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+  endforeach()
 else()
   message(WARNING "xvfb-run not found: the screenshot test is not run (scripts/setup.sh installs it)")
 endif()
