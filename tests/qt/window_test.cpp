@@ -224,6 +224,31 @@ class WindowTest : public QObject {
         QVERIFY(op.seen().empty());
     }
 
+    void oneChangePerEditOfTheText() {
+        Started s;
+        QVERIFY(s.active());
+        int changes = 0;
+        s.form.on("Text9", ui::Event::Change, [&](ui::Form&) { ++changes; });
+        typeInto(s, "Text9", "12");
+        QCOMPARE(changes, 2);
+        QApplication::clipboard()->setText(QStringLiteral("34"));
+        pressKey(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(changes, 3);
+        pressKey(Qt::Key_Backspace);
+        QCOMPARE(changes, 4);
+        pressKey(Qt::Key_A, Qt::ControlModifier);
+        pressKey(Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(changes, 5);
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(changes, 6);
+        QCOMPARE(s.form.text("Text9"), std::string("123"));
+        pressKey(Qt::Key_Left); // moving the caret changes nothing
+        QCOMPARE(changes, 6);
+        s.form.setText("Text9", "5"); // the program's change is shown, and raised once, by the model
+        QCOMPARE(changes, 7);
+        QCOMPARE(s.as<QLineEdit>("Text9")->text(), QStringLiteral("5"));
+    }
+
     void comboPickRaisesNoChangeTypingDoes() {
         Started s([](ui::Form& f) {
             if (f.items("Combo2").size() < 3) // until the cable catalog fills the list
