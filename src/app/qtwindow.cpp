@@ -90,9 +90,13 @@ QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(for
             w->hide();
         widgets_.emplace(c.name, w);
         owners_.emplace(w, c.name);
+        if (c.back != ui::BackColor::Window)
+            push(c, ui::Property::Back);
         w->installEventFilter(this);
         if (isInput(c)) {
             for (QWidget* part : w->findChildren<QWidget*>()) { // an edit part, a viewport, scroll bars
+                if (part->isWindow())
+                    continue; // a drop-down list is a window of its own
                 owners_.emplace(part, c.name);
                 part->installEventFilter(this);
             }
