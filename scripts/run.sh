@@ -9,4 +9,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
          "'xvfb-run -s \"-screen 0 1280x1024x24\" scripts/run.sh', or from a desktop session."
     exit 1
 fi
-exec build/src/app/hamlinecalc
+exec "${BUILD_DIR:-build}/hamlinecalc"

@@ -43,6 +43,7 @@ struct Control {
     bool locked = false;   // text box the user cannot edit
     bool pickOnly = false; // combo box whose text can only be picked from its list
     bool result = false;   // a text box that only the program writes
+    bool captionLeft = false; // option button whose caption stands left of its button
     char accessKey = 0;    // upper-case character after "&" in a command button's caption
 
     std::vector<std::string> items; // combo box and list box items

@@ -213,6 +213,7 @@ std::vector<Control> controlSet() {
     v.push_back(frm("Frame12", "Frame11", "Direzione dello spostamento", 70, 220, 2655, 550));
     v.push_back(opt("Option9", "Frame12", "<--- all' ANT", 120, 240, 1200, 255));
     v.push_back(opt("Option10", "Frame12", "all' RTX --->", 1400, 240, 1200, 255, true));
+    v.back().captionLeft = true;
     v.push_back(lbl("Label16", "Frame11", "R:", 2800, 500, 255, 255));
     v.push_back(tb("Text23", "Frame11", "", 3000, 400, 600, 375));
     v.push_back(lbl("Label17", "Frame11", "X:", 3650, 500, 255, 255));
@@ -259,7 +260,9 @@ std::vector<Control> controlSet() {
                      315)); // items: catalog
     v.push_back(res("Text22", "Frame19", 3245, 400, 6740, 900, true, /*enabled=*/true));
     v.push_back(opt("Option16", "Frame19", "Auto", 50, 900, 1215, 210, true));
+    v.back().captionLeft = true;
     v.push_back(opt("Option11", "Frame19", "dB/100 metri", 50, 1100, 1215, 210));
+    v.back().captionLeft = true;
     v.push_back(tb("Text40", "Frame19", "0", 1280, 930, 380, 375));
     v.push_back(lbl("Label18", "Frame19", "Z:", 1680, 1000, 255, 255));
     v.push_back(tb("Text25", "Frame19", "50", 1850, 930, 500, 375));

@@ -1,0 +1,611 @@
+#include "app/qtwindow.h"
+
+#include "app/widgets.h"
+#include "ui/controlset.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <vector>
+
+namespace app {
+
+namespace {
+
+// Sets a flag for the lifetime of a scope and restores what it was.
+class Flag {
+  public:
+    explicit Flag(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~Flag() { flag_ = was_; }
+    Flag(const Flag&) = delete;
+    Flag& operator=(const Flag&) = delete;
+
+  private:
+    bool& flag_;
+    bool was_;
+};
+
+int toPixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+bool isButton(const ui::Control& c) {
+    return c.kind == ui::Kind::CommandButton || c.kind == ui::Kind::OptionButton;
+}
+
+// Controls that take input; they lie above labels and frames where the layout overlaps them.
+bool isInput(const ui::Control& c) {
+    return c.kind == ui::Kind::TextBox || c.kind == ui::Kind::ComboBox || c.kind == ui::Kind::HScrollBar ||
+           isButton(c);
+}
+
+// A multi-line text as the widget shows it: lines end at each carriage return and line feed pair.
+QString shownText(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+std::string modelText(const QString& shown) {
+    QString s = shown;
+    s.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return s.toStdString();
+}
+
+} // namespace
+
+QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setWindowTitle(QString::fromStdString(form_.caption()));
+    QFont base = font();
+    base.setPointSizeF(kFontPoints);
+    setFont(base);
+    setFixedSize(toPixels(ui::kFormWidth), toPixels(ui::kFormHeight));
+
+    for (const ui::Control& c : form_.controls()) {
+        if (c.kind == ui::Kind::ListBox)
+            continue; // the catalog's hidden lists are never shown
+        QWidget* holder = c.container.empty() ? this : widgets_.at(c.container);
+        QWidget* w = create(c, holder);
+        w->setGeometry(pixelRect(c));
+        w->setFont(fontOf(c));
+        if (!c.toolTip.empty())
+            w->setToolTip(QString::fromStdString(c.toolTip));
+        w->setEnabled(c.enabled);
+        if (c.result) { // a result stays readable when its field is disabled
+            QPalette pal = w->palette();
+            pal.setColor(QPalette::Disabled, QPalette::Text, pal.color(QPalette::Active, QPalette::Text));
+            w->setPalette(pal);
+        }
+        if (!c.visible)
+            w->hide();
+        widgets_.emplace(c.name, w);
+        owners_.emplace(w, c.name);
+        if (c.back != ui::BackColor::Window)
+            push(c, ui::Property::Back);
+        w->installEventFilter(this);
+        if (isInput(c)) {
+            for (QWidget* part : w->findChildren<QWidget*>()) { // an edit part, a viewport, scroll bars
+                if (part->isWindow())
+                    continue; // a drop-down list is a window of its own
+                owners_.emplace(part, c.name);
+                part->installEventFilter(this);
+            }
+        }
+    }
+    stack(this);
+    for (const ui::Control& c : form_.controls())
+        if (c.kind == ui::Kind::Frame)
+            stack(widgets_.at(c.name));
+    keepLabelsClear();
+    maskBorderless();
+
+    form_.propertyChanged = [this](const ui::Control& c, ui::Property p) { push(c, p); };
+    syncFocus();
+}
+
+QtWindow::~QtWindow() {
+    form_.propertyChanged = nullptr;
+}
+
+QWidget* QtWindow::widget(std::string_view name) const {
+    auto it = widgets_.find(std::string(name));
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+std::string QtWindow::controlOf(const QObject* object) const {
+    auto it = owners_.find(object);
+    return it == owners_.end() ? std::string() : it->second;
+}
+
+// ---- building --------------------------------------------------------------------------------------
+
+QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
+    const std::string name = c.name;
+    const QString text = QString::fromStdString(c.text);
+    switch (c.kind) {
+    case ui::Kind::TextBox:
+        if (c.multiLine) {
+            auto* e = new QPlainTextEdit(holder);
+            e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            e->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            e->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            e->setTabChangesFocus(true);
+            e->setPlainText(shownText(c.text));
+            if (c.locked) { // scrolled and selected, never edited
+                e->setReadOnly(true);
+                e->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            }
+            connect(e, &QPlainTextEdit::textChanged, this, [this, e, name] {
+                if (pushing_)
+                    return;
+                form_.userEdit(name, modelText(e->toPlainText()));
+                syncFocus();
+            });
+            return e;
+        } else {
+            auto* e = new QLineEdit(text, holder);
+            e->setReadOnly(c.locked);
+            e->setCursorPosition(0);
+            // textEdited comes only from the user (typing, paste, cut, delete, undo), never from setText.
+            connect(e, &QLineEdit::textEdited, this, [this, name](const QString& now) {
+                if (pushing_)
+                    return;
+                form_.userEdit(name, now.toStdString());
+                syncFocus();
+            });
+            return e;
+        }
+    case ui::Kind::Label: {
+        auto* l = new QLabel(text, holder);
+        l->setTextFormat(Qt::PlainText);
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return l;
+    }
+    case ui::Kind::Frame:
+        if (c.text.empty()) { // a frame without caption only groups its option buttons: no border
+            auto* f = new QFrame(holder);
+            f->setFrameShape(QFrame::NoFrame);
+            return f;
+        }
+        return new QGroupBox(text, holder);
+    case ui::Kind::CommandButton: {
+        auto* b = new WrapButton(text, holder); // "&" marks the access key
+        b->setAutoDefault(true);
+        b->setFocusPolicy(Qt::TabFocus); // a mouse click moves the focus through the model, on release
+        return b;
+    }
+    case ui::Kind::OptionButton: {
+        auto* b = new OptionButton(text, c.captionLeft, holder);
+        b->setAutoExclusive(false); // the model selects and clears the group
+        b->setChecked(c.value != 0);
+        b->setFocusPolicy(Qt::TabFocus);
+        return b;
+    }
+    case ui::Kind::ComboBox: {
+        auto* b = new QComboBox(holder);
+        b->setFocusPolicy(Qt::StrongFocus);
+        for (const auto& item : c.items)
+            b->addItem(QString::fromStdString(item));
+        if (c.pickOnly) {
+            b->setCurrentIndex(b->findText(text));
+        } else {
+            b->setEditable(true);
+            b->setInsertPolicy(QComboBox::NoInsert); // typed text never joins the list
+            b->setCompleter(nullptr);                // nor is it completed from the list
+            b->setEditText(text);
+            connect(b->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& now) {
+                if (pushing_)
+                    return;
+                form_.userEdit(name, now.toStdString());
+                syncFocus();
+            });
+        }
+        // A pick from the list (mouse, keys or wheel) is no edit of the text: no Change.
+        connect(b, &QComboBox::activated, this, [this, b, name](int index) {
+            if (pushing_ || index < 0)
+                return;
+            form_.userPick(name, b->itemText(index).toStdString());
+            pushText(form_.control(name));
+            syncFocus();
+        });
+        return b;
+    }
+    case ui::Kind::HScrollBar: {
+        auto* s = new QScrollBar(Qt::Horizontal, holder);
+        s->setRange(c.minimum, c.maximum);
+        s->setSingleStep(c.smallChange);
+        s->setPageStep(c.largeChange);
+        s->setValue(c.value);
+        s->setTracking(false);              // a dragged thumb changes the value once, on release
+        s->setFocusPolicy(Qt::StrongFocus); // takes the focus when clicked or tabbed to
+        connect(s, &QScrollBar::valueChanged, this, [this, s, name](int v) {
+            if (pushing_)
+                return;
+            form_.userScroll(name, v);
+            if (s->value() != form_.value(name)) {
+                Flag f(pushing_);
+                s->setValue(form_.value(name));
+            }
+            syncFocus();
+        });
+        return s;
+    }
+    case ui::Kind::ListBox:
+        break;
+    }
+    return new QWidget(holder);
+}
+
+// Inside one container: labels at the bottom, frames above them, inputs on top, so that no label or frame
+// covers an input where the layout overlaps them.
+void QtWindow::stack(QWidget* holder) {
+    const std::string holderName = holder == this ? std::string() : controlOf(holder);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const ui::Control& c : form_.controls()) {
+            if (c.container != holderName || !widgets_.count(c.name))
+                continue;
+            if ((pass == 0 && c.kind == ui::Kind::Frame) || (pass == 1 && isInput(c)))
+                widgets_.at(c.name)->raise();
+        }
+    }
+}
+
+// Where an input lies over part of a label, the label's text wraps in the part left free, so that no word
+// of it runs under the input.
+void QtWindow::keepLabelsClear() {
+    constexpr int gap = 2;
+    for (const ui::Control& c : form_.controls()) {
+        if (c.kind != ui::Kind::Label)
+            continue;
+        QWidget* label = widgets_.at(c.name);
+        QRect area(label->mapTo(this, QPoint(0, 0)), label->size());
+        // Only the band where its lines are drawn matters.
+        const QRect text = label->fontMetrics().boundingRect(
+            QRect(0, 0, area.width(), area.height()), Qt::TextWordWrap, QString::fromStdString(c.text));
+        area.setHeight(std::min(area.height(), text.height()));
+        int left = 0, right = 0;
+        for (const ui::Control& o : form_.controls()) {
+            if (!isInput(o) || !widgets_.count(o.name))
+                continue;
+            QWidget* input = widgets_.at(o.name);
+            const QRect over(input->mapTo(this, QPoint(0, 0)), input->size());
+            if (!over.intersects(area))
+                continue;
+            if (over.center().x() > area.center().x())
+                right = std::max(right, area.right() - over.left() + 1 + gap);
+            else
+                left = std::max(left, over.right() - area.left() + 1 + gap);
+        }
+        label->setContentsMargins(left, 0, right, 0);
+    }
+}
+
+// A frame without caption or border shows nothing of its own: it takes the mouse only where its buttons are,
+// and never from an input of another container that it overlaps.
+void QtWindow::maskBorderless() {
+    for (const ui::Control& c : form_.controls()) {
+        if (c.kind != ui::Kind::Frame || !c.text.empty())
+            continue;
+        QWidget* frame = widgets_.at(c.name);
+        QRegion used;
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            used += child->geometry();
+        frame->setMask(used);
+    }
+}
+
+// The control's rectangle in its container. Both edges are rounded from the window's own corner, so that
+// controls that line up in twips line up in pixels.
+QRect QtWindow::pixelRect(const ui::Control& c) const {
+    auto origin = [this](const ui::Control& of) {
+        int left = 0, top = 0;
+        for (const ui::Control* x = &of;; x = &form_.control(x->container)) {
+            left += x->geom.left;
+            top += x->geom.top;
+            if (x->container.empty())
+                break;
+        }
+        return QPoint(left, top);
+    };
+    const QPoint at = origin(c);
+    const QPoint holder = c.container.empty() ? QPoint(0, 0) : origin(form_.control(c.container));
+    const int left = toPixels(at.x()) - toPixels(holder.x());
+    const int top = toPixels(at.y()) - toPixels(holder.y());
+    const int right = toPixels(at.x() + c.geom.width) - toPixels(holder.x());
+    const int bottom = toPixels(at.y() + c.geom.height) - toPixels(holder.y());
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QFont QtWindow::fontOf(const ui::Control& c) const {
+    QFont f = font();
+    if (c.fontSize > 0)
+        f.setPointSize(c.fontSize);
+    f.setBold(c.bold);
+    return f;
+}
+
+// ---- the model's changes, shown -------------------------------------------------------------------------
+
+void QtWindow::push(const ui::Control& c, ui::Property p) {
+    QWidget* w = widget(c.name);
+    if (!w)
+        return;
+    Flag f(pushing_);
+    switch (p) {
+    case ui::Property::Text:
+        pushText(c);
+        break;
+    case ui::Property::Enabled:
+        w->setEnabled(c.enabled);
+        break;
+    case ui::Property::Visible:
+        w->setVisible(c.visible);
+        break;
+    case ui::Property::Bold:
+    case ui::Property::FontSize:
+        w->setFont(fontOf(c));
+        break;
+    case ui::Property::Value:
+        if (auto* b = qobject_cast<QRadioButton*>(w))
+            b->setChecked(c.value != 0);
+        else if (auto* s = qobject_cast<QScrollBar*>(w))
+            s->setValue(c.value);
+        break;
+    case ui::Property::Back: {
+        const QPalette system = QApplication::palette(w);
+        const QColor back = c.back == ui::BackColor::Highlight
+                                ? system.color(QPalette::Active, QPalette::Highlight)
+                                : system.color(QPalette::Active, QPalette::Base);
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Active, QPalette::Base, back);
+        pal.setColor(QPalette::Inactive, QPalette::Base, back);
+        w->setPalette(pal);
+        break;
+    }
+    }
+}
+
+void QtWindow::pushText(const ui::Control& c) {
+    QWidget* w = widget(c.name);
+    Flag f(pushing_);
+    const QString text = QString::fromStdString(c.text);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        if (e->text() != text) {
+            e->setText(text);
+            if (c.locked)
+                e->setCursorPosition(0);
+        }
+    } else if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
+        const QString shown = shownText(c.text);
+        if (e->toPlainText() != shown)
+            e->setPlainText(shown);
+    } else if (auto* b = qobject_cast<QComboBox*>(w)) {
+        if (b->isEditable()) {
+            if (b->currentText() != text)
+                b->setEditText(text);
+        } else if (b->currentText() != text) {
+            b->setCurrentIndex(b->findText(text));
+        }
+    }
+}
+
+void QtWindow::syncFocus() {
+    QWidget* target = widget(form_.focused());
+    if (!target || !target->isEnabled() || target->isHidden())
+        return;
+    if (QWidget* now = focusWidget(); now && (now == target || target->isAncestorOf(now)))
+        return;
+    Flag f(movingFocus_);
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+// ---- the operator's input, handed to the model
+// -------------------------------------------------------------
+
+bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto it = owners_.find(watched);
+    if (it == owners_.end())
+        return QWidget::eventFilter(watched, event);
+    const std::string name = it->second;
+    const ui::Control& c = form_.control(name);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        return focusIn(name, event);
+    case QEvent::KeyPress:
+        return keyPress(name, static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        return isButton(c) && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
+    }
+    case QEvent::Shortcut:
+        // The access key clicks through the model, which moves the focus first; the button's own delayed
+        // click never runs.
+        if (c.kind == ui::Kind::CommandButton) {
+            form_.userAccel(c.accessKey);
+            syncFocus();
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (dropPress_ == name) { // a message box took this press while the focus moved
+            dropPress_.clear();
+            return true;
+        }
+        dropPress_.clear();
+        return isButton(c) && buttonMouse(c, static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        return isButton(c) && buttonMouse(c, static_cast<QMouseEvent*>(event));
+    default:
+        return false;
+    }
+}
+
+// A focus move of the user inside the window. Activation of the window (a message box or another window
+// coming and going) and drop-down lists opening and closing are no focus moves of the window's controls.
+bool QtWindow::focusIn(const std::string& name, QEvent* event) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (pushing_ || movingFocus_ || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return false;
+    const int shown = form_.messageCount();
+    form_.userFocus(name);
+    if (reason == Qt::MouseFocusReason && form_.messageCount() != shown)
+        dropPress_ = name;
+    syncFocus();
+    return false;
+}
+
+bool QtWindow::keyPress(const std::string& name, QKeyEvent* event) {
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
+        form_.userTab(key == Qt::Key_Backtab || (mods & Qt::ShiftModifier));
+        syncFocus();
+        return true;
+    }
+    const ui::Control& c = form_.control(name);
+    if (isButton(c))
+        return buttonKey(c, event);
+    if (!form_.acceptsText(name))
+        return false; // a read-only field or the pick-only list handles its keys itself
+    const QString text = event->text();
+    if (text.isEmpty())
+        return false; // arrows, Home, End, function keys: no character
+    if (mods & (Qt::ControlModifier | Qt::MetaModifier))
+        return false; // copy, cut, paste, undo: the widget edits and the model receives the whole new text
+    const QList<uint> codes = text.toUcs4();
+    if (codes.size() == 1 && codes.front() == 127)
+        return false; // Delete is an edit, not a character
+    if (mods & Qt::AltModifier)
+        return true; // Alt with a key that is no access key types nothing
+
+    QString reaching;
+    bool unchanged = true;
+    for (uint code : codes) {
+        const int passed = form_.keyPress(name, static_cast<char32_t>(code));
+        unchanged = unchanged && passed == static_cast<int>(code);
+        if (passed != 0) {
+            const char32_t out = static_cast<char32_t>(passed);
+            reaching += QString::fromUcs4(&out, 1);
+        }
+    }
+    syncFocus();
+    if (unchanged)
+        return false; // the widget inserts the character where its caret is
+    if (!reaching.isEmpty()) {
+        QWidget* w = widget(name);
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            e->insert(reaching);
+        else if (auto* b = qobject_cast<QComboBox*>(w); b && b->lineEdit())
+            b->lineEdit()->insert(reaching);
+        else if (auto* p = qobject_cast<QPlainTextEdit*>(w))
+            p->insertPlainText(reaching);
+    }
+    return true;
+}
+
+// Space or Enter on a focused command button clicks it; Space selects a focused option button that is not
+// selected; the arrow keys select the previous or next button of an option group.
+bool QtWindow::buttonKey(const ui::Control& c, QKeyEvent* event) {
+    const int key = event->key();
+    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (press) {
+        if (event->isAutoRepeat())
+            return true;
+        if (c.kind == ui::Kind::CommandButton || (key == Qt::Key_Space && !c.value)) {
+            form_.userClick(c.name);
+            syncFocus();
+        }
+        return true;
+    }
+    if (c.kind != ui::Kind::OptionButton)
+        return false;
+    if (key == Qt::Key_Left || key == Qt::Key_Up) {
+        arrowInGroup(c, false);
+        return true;
+    }
+    if (key == Qt::Key_Right || key == Qt::Key_Down) {
+        arrowInGroup(c, true);
+        return true;
+    }
+    return false;
+}
+
+void QtWindow::arrowInGroup(const ui::Control& c, bool forward) {
+    std::vector<std::string> group;
+    int at = 0;
+    for (const ui::Control& o : form_.controls()) {
+        if (o.kind != ui::Kind::OptionButton || o.container != c.container)
+            continue;
+        if (o.name == c.name)
+            at = static_cast<int>(group.size());
+        group.push_back(o.name);
+    }
+    const int n = static_cast<int>(group.size());
+    for (int step = 1; step < n; ++step) {
+        const std::string& next = group[((at + (forward ? step : -step)) % n + n) % n];
+        if (form_.control(next).enabled) {
+            form_.userClick(next);
+            syncFocus();
+            return;
+        }
+    }
+}
+
+// A mouse click on a button: pressed down while the mouse is held, clicked through the model on release
+// over the button. The model moves the focus first and drops the click when that showed a message box.
+bool QtWindow::buttonMouse(const ui::Control& c, QMouseEvent* event) {
+    auto* button = static_cast<QAbstractButton*>(widget(c.name));
+    const bool over = button->rect().contains(event->position().toPoint());
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (event->button() == Qt::LeftButton) {
+            pressed_ = c.name;
+            button->setDown(true);
+        }
+        break;
+    case QEvent::MouseMove:
+        if (pressed_ == c.name)
+            button->setDown(over);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (event->button() == Qt::LeftButton && pressed_ == c.name) {
+            pressed_.clear();
+            button->setDown(false);
+            if (over) {
+                form_.userClick(c.name);
+                syncFocus();
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+// Tab and Backtab that reach the window itself, and the toolkit's own focus moves (a focused control being
+// disabled or hidden by the program): the model's focus order decides, or nothing moves.
+bool QtWindow::focusNextPrevChild(bool next) {
+    if (pushing_ || movingFocus_)
+        return false;
+    form_.userTab(!next);
+    syncFocus();
+    return true;
+}
+
+} // namespace app

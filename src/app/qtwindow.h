@@ -1,0 +1,72 @@
+// The real window: every control of the window model as a Qt widget at its place, kept in step with the
+// model. The model is the only state: the widgets show it, and what the operator does with them is handed
+// to the model as its own events (focus moves, typed characters, whole-text edits, clicks, picks, slider
+// moves, Tab, access keys). What the program changes in the model is pushed back to the widgets without
+// raising a second event.
+#pragma once
+
+#include "ui/form.h"
+
+#include <QWidget>
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+class QEvent;
+class QKeyEvent;
+class QMouseEvent;
+
+namespace app {
+
+// One pixel of the window for this many twips. The layout was drawn for a small 8 pt face at 15 twips a
+// pixel; the toolkit's faces are wider, so the whole window is drawn a quarter larger (860 x 848 pixels)
+// and its text a little smaller, and every caption and result keeps the room it was drawn with.
+inline constexpr int kTwipsPerPixel = 12;
+// The point size of every control's text, unless the model gives a control its own.
+inline constexpr double kFontPoints = 7.5;
+
+class QtWindow : public QWidget {
+  public:
+    // Builds the widgets from the model as it stands (after Load) and puts the focus where the model has it.
+    explicit QtWindow(ui::Form& form, QWidget* parent = nullptr);
+    ~QtWindow() override;
+
+    ui::Form& form() { return form_; }
+    // The widget that shows a control; null for the hidden lists.
+    QWidget* widget(std::string_view name) const;
+    // The control a widget (or one of its parts) shows; empty when it shows none.
+    std::string controlOf(const QObject* object) const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+  private:
+    QWidget* create(const ui::Control& c, QWidget* parent);
+    void stack(QWidget* parent);
+    void keepLabelsClear();
+    void maskBorderless();
+    QRect pixelRect(const ui::Control& c) const;
+    QFont fontOf(const ui::Control& c) const;
+
+    void push(const ui::Control& c, ui::Property p); // a property the program changed
+    void pushText(const ui::Control& c);
+    void syncFocus(); // moves the toolkit's focus to the model's
+
+    bool focusIn(const std::string& name, QEvent* event);
+    bool keyPress(const std::string& name, QKeyEvent* event);
+    bool buttonKey(const ui::Control& c, QKeyEvent* event);
+    bool buttonMouse(const ui::Control& c, QMouseEvent* event);
+    void arrowInGroup(const ui::Control& c, bool forward);
+
+    ui::Form& form_;
+    std::unordered_map<std::string, QWidget*> widgets_;
+    std::unordered_map<const QObject*, std::string> owners_; // widget or part of it -> control name
+    bool pushing_ = false;     // a model change is being shown: the widgets' signals are not user input
+    bool movingFocus_ = false; // the toolkit's focus follows the model's: not a focus move of the user
+    std::string dropPress_;    // control whose next mouse press is lost to a message box
+    std::string pressed_;      // button under a mouse press, clicked on release
+};
+
+} // namespace app

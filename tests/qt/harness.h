@@ -1,0 +1,95 @@
+// What the Qt tests share: the window started as the application starts it, and an operator who answers
+// every message box with OK and remembers what it said.
+#pragma once
+
+#include "app/qtports.h"
+#include "app/qtwindow.h"
+#include "ui/form.h"
+#include "wiring/wiring.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace harness {
+
+// The window as main() builds it: controls, handlers and Load, then the widgets, shown and active.
+// beforeWidgets may add to the model what a test needs before the widgets are made from it.
+struct Started {
+    ui::Form form;
+    app::QtPorts ports;
+    std::unique_ptr<app::QtWindow> window;
+
+    explicit Started(const std::function<void(ui::Form&)>& beforeWidgets = {}) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        form.setPorts(&ports);
+        form.setDecimalSign(app::systemDecimalSign());
+        wiring::start(form);
+        if (beforeWidgets)
+            beforeWidgets(form);
+        window = std::make_unique<app::QtWindow>(form);
+        ports.setOwner(window.get());
+        window->show();
+        window->activateWindow();
+    }
+    bool active() { return QTest::qWaitForWindowActive(window.get()); }
+    // After a message box: the window active again, and the control that has the focus in it.
+    std::string focusAfterBox() {
+        return QTest::qWaitForWindowActive(window.get()) ? focusedControl()
+                                                         : std::string("(window not active)");
+    }
+
+    QWidget* w(const char* name) const { return window->widget(name); }
+    template <class T> T* as(const char* name) const { return qobject_cast<T*>(window->widget(name)); }
+    // The control that has the toolkit's keyboard focus, as the operator sees it.
+    std::string focusedControl() const { return window->controlOf(QApplication::focusWidget()); }
+
+    void clickOn(const char* name) { QTest::mouseClick(w(name), Qt::LeftButton); }
+};
+
+// Answers each modal message box with OK, as soon as it is shown, and keeps what it showed.
+class Operator {
+  public:
+    struct Seen {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        bool modal;
+    };
+
+    Operator() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start();
+    }
+    const std::vector<Seen>& seen() const { return seen_; }
+    void forget() { seen_.clear(); }
+
+  private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        seen_.push_back(
+            {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->isModal()});
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+            ok->click();
+        else
+            box->reject();
+        // The desktop hands the activation back to the window the box belonged to.
+        if (QWidget* owner = box->parentWidget())
+            owner->window()->activateWindow();
+    }
+    QTimer timer_;
+    std::vector<Seen> seen_;
+};
+
+} // namespace harness

@@ -1,0 +1,174 @@
+// The window as laid out at its scale and font: every caption fits its control, the five-line result fits
+// its field without scrolling, and no input lies under a label or a frame.
+#include "harness.h"
+
+#include "ui/controlset.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTextBlock>
+
+using harness::Operator;
+using harness::Started;
+
+namespace {
+
+QByteArray who(const ui::Control& c) {
+    return QByteArray::fromStdString(c.name);
+}
+
+bool isInput(const ui::Control& c) {
+    switch (c.kind) {
+    case ui::Kind::TextBox:
+    case ui::Kind::ComboBox:
+    case ui::Kind::HScrollBar:
+    case ui::Kind::CommandButton:
+    case ui::Kind::OptionButton:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether the operator's click at a point of the window reaches the control.
+bool reaches(Started& s, QWidget* target, QPoint inTarget) {
+    QWidget* hit = s.window->childAt(target->mapTo(s.window.get(), inTarget));
+    return hit && (hit == target || target->isAncestorOf(hit));
+}
+
+// The number of lines a plain-text field lays its text out in, and whether they all stand in its view.
+std::pair<int, bool> linesAndFit(QPlainTextEdit* e) {
+    auto* layout = e->document()->documentLayout();
+    int lines = 0;
+    qreal height = e->document()->documentMargin();
+    for (QTextBlock b = e->document()->begin(); b.isValid(); b = b.next()) {
+        height += layout->blockBoundingRect(b).height(); // lays the block out
+        lines += b.layout()->lineCount();
+    }
+    return {lines, height <= e->viewport()->height()};
+}
+
+} // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void captionsFitTheirControls() {
+        Started s;
+        s.form.setVisible("Label36", true); // the warning too, as the line calculation shows it
+        for (const ui::Control& c : s.form.controls()) {
+            QWidget* w = s.w(c.name.c_str());
+            if (!w)
+                continue;
+            const QString text = QString::fromStdString(c.text);
+            const QFontMetrics fm(w->font());
+            if (auto* l = qobject_cast<QLabel*>(w)) {
+                const QRect room = l->contentsRect();
+                const QRect used = fm.boundingRect(room, Qt::TextWordWrap, text);
+                QVERIFY2(room.contains(used), who(c));
+            } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+                QStyleOptionGroupBox opt;
+                opt.initFrom(g);
+                opt.text = g->title();
+                opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+                const QRect title =
+                    g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
+                QVERIFY2(g->rect().contains(title), who(c));
+                QVERIFY2(title.width() >= fm.horizontalAdvance(g->title()), who(c));
+            } else if (auto* b = qobject_cast<QRadioButton*>(w)) {
+                QStyleOptionButton opt;
+                opt.initFrom(b);
+                const int need = b->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &opt, b) +
+                                 b->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &opt, b) +
+                                 fm.horizontalAdvance(text);
+                QVERIFY2(need <= b->width(), who(c));
+                QVERIFY2(fm.height() <= b->height(), who(c));
+            } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+                QStyleOptionButton opt;
+                opt.initFrom(b);
+                const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
+                const QRect used =
+                    fm.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text);
+                QVERIFY2(room.contains(used), who(c));
+            } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                QStyleOptionFrame opt;
+                opt.initFrom(e);
+                opt.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e);
+                const QRect room = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
+                QVERIFY2(fm.horizontalAdvance(text) <= room.width() - 4,
+                         who(c)); // 2 pixels of margin each side
+            }
+        }
+    }
+
+    // The five lines of the SWR result, for values that make its lines long, stand in their field whole.
+    void fiveLineResultFitsItsField() {
+        Started s;
+        Operator op;
+        QVERIFY(s.active());
+        auto* result = s.as<QPlainTextEdit>("Text4");
+        const std::pair<const char*, const char*> points[] = {
+            {"25", "-25"}, {"25", "-50"}, {"1000", "-3000"}, {"0.5", "-900"}, {"99999", "99999"}};
+        for (const auto& [r, x] : points) {
+            for (const auto& [field, text] : {std::pair{"Text7", r}, std::pair{"Text8", x}}) {
+                s.clickOn(field);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+                QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text));
+            }
+            s.clickOn("Command4");
+            QCOMPARE(result->toPlainText().count('\n'), 4);
+            const auto [lines, fits] = linesAndFit(result);
+            QVERIFY2(lines == 5, qPrintable(result->toPlainText()));
+            QVERIFY2(fits, qPrintable(result->toPlainText()));
+        }
+        QVERIFY(op.seen().empty());
+    }
+
+    // A click anywhere on an input (for an option button: on its button and its caption) reaches it, also
+    // with the line panel's warning shown.
+    void noInputLiesUnderALabelOrFrame() {
+        Started s;
+        s.form.setVisible("Label36", true);
+        QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+        for (const ui::Control& c : s.form.controls()) {
+            QWidget* w = s.w(c.name.c_str());
+            if (!w || !isInput(c))
+                continue;
+            std::vector<QPoint> spots;
+            if (auto* b = qobject_cast<QRadioButton*>(w)) {
+                const QFontMetrics fm(b->font());
+                const int caption = fm.horizontalAdvance(b->text());
+                const int button = b->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, b);
+                const int mid = b->height() / 2;
+                if (c.captionLeft)
+                    spots = {{2, mid}, {caption - 2, mid}, {b->width() - button / 2 - 1, mid}};
+                else
+                    spots = {{button / 2, mid}, {button + 6, mid}, {button + 4 + caption, mid}};
+            } else {
+                const QRect r = w->rect().adjusted(2, 2, -3, -3);
+                spots = {r.center(), r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()};
+            }
+            for (const QPoint& p : spots)
+                QVERIFY2(reaches(s, w, p),
+                         who(c) + " at " + QByteArray::number(p.x()) + "," + QByteArray::number(p.y()));
+        }
+    }
+
+    void windowSizeIsTheClientArea() {
+        Started s;
+        QCOMPARE(s.window->size(), QSize((ui::kFormWidth + app::kTwipsPerPixel / 2) / app::kTwipsPerPixel,
+                                         (ui::kFormHeight + app::kTwipsPerPixel / 2) / app::kTwipsPerPixel));
+        // The bottom panel and the right panel end inside the window.
+        for (const char* panel : {"Frame1", "Frame2", "Frame11"})
+            QVERIFY2(s.window->rect().contains(s.w(panel)->geometry()), panel);
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"

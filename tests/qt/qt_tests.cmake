@@ -1,0 +1,37 @@
+# Qt Test tests of the real window. They drive the real widgets on the offscreen platform; the screenshot
+# test shows the window on a virtual X display and saves it as window.png in this build folder.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+
+function(hlc_qt_test name)
+  add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp ${CMAKE_CURRENT_LIST_DIR}/harness.h)
+  target_link_libraries(${name} PRIVATE hamlinecalc_app Qt6::Test)
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+endfunction()
+
+foreach(name window_test layout_test)
+  hlc_qt_test(${name})
+  add_test(NAME qt.${name} COMMAND ${name})
+  set_tests_properties(qt.${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endforeach()
+
+# The decimal sign of the displayed results follows the regional setting of the system.
+add_test(NAME qt.window_test_comma_locale COMMAND window_test decimalSignFromLocale)
+set_tests_properties(qt.window_test_comma_locale PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=it_IT.UTF-8")
+
+hlc_qt_test(screenshot_test)
+target_compile_definitions(screenshot_test PRIVATE SCREENSHOT_DIR="${CMAKE_CURRENT_BINARY_DIR}")
+find_program(XVFB_RUN xvfb-run)
+if(XVFB_RUN)
+  add_test(NAME qt.screenshot
+           COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:screenshot_test>)
+  set_tests_properties(qt.screenshot PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+  # The layout and the operator's input again, with the fonts, metrics and events of a real X display.
+  foreach(name layout_test window_test)
+    add_test(NAME qt.${name}_x11 COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
+    set_tests_properties(qt.${name}_x11 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+  endforeach()
+else()
+  message(WARNING "xvfb-run not found: the screenshot test is not run (scripts/setup.sh installs it)")
+endif()
