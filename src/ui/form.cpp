@@ -290,8 +290,11 @@ bool Form::userType(std::string_view name, char32_t ch) {
     const int code = keyPress(name, ch);
     if (code == 0)
         return true;
+    // An appended character always changes the text: append in place, then raise Change.
     Control& c = mut(name);
-    changeText(c, c.text + utf8(static_cast<char32_t>(code)));
+    c.text += utf8(static_cast<char32_t>(code));
+    notify(c, Property::Text);
+    raise(static_cast<int>(&c - controls_.data()), Event::Change);
     return true;
 }
 
