@@ -213,8 +213,10 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
             });
         }
         // A pick from the list (mouse, keys or wheel) is no edit of the text: no Change.
+        // An editable combo also reports as "activated" a typed text that matches an item, when it loses
+        // the focus; that is neither a pick nor a focus move.
         connect(b, &QComboBox::activated, this, [this, b, name](int index) {
-            if (pushing_ || index < 0)
+            if (pushing_ || index < 0 || b->itemText(index).toStdString() == form_.text(name))
                 return;
             form_.userPick(name, b->itemText(index).toStdString());
             pushText(form_.control(name));
