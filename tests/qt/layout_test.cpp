@@ -130,6 +130,63 @@ class LayoutTest : public QObject {
         QVERIFY(op.seen().empty());
     }
 
+    // The four-line reports of the right panel and of the line stand in their fields whole, one line each.
+    void fourLineReportsFitTheirFields() {
+        Started s;
+        Operator op;
+        QVERIFY(s.active());
+        using Fields = std::vector<std::pair<const char*, const char*>>;
+        const struct {
+            const char* button;
+            const char* result;
+            Fields fields;
+        } reports[] = {
+            {"Command8",
+             "Text5",
+             {{"Text30", "0.3"},
+              {"Text34", "-0.4"},
+              {"Text36", "-0.1234"},
+              {"Text37", "-0.2345"},
+              {"Text33", "0.8"},
+              {"Text32", "-0.1"},
+              {"Text31", "0.05"},
+              {"Text35", "0.02"},
+              {"Text38", "0.8"},
+              {"Text39", "-0.1"}}},
+            {"Command3",
+             "Text5",
+             {{"Text15", "0.001"},
+              {"Text16", "1000"},
+              {"Text17", "-1000"},
+              {"Text13", "1000"},
+              {"Text14", "9000"}}},
+            {"Command6",
+             "Text5",
+             {{"Text15", "3000"}, {"Text16", "3000"}, {"Text20", "100"}, {"Text21", "90"}}},
+        };
+        for (const auto& r : reports) {
+            for (const auto& [field, text] : r.fields)
+                s.form.setText(field, text);
+            s.clickOn(r.button);
+            auto* result = s.as<QPlainTextEdit>(r.result);
+            const auto [lines, fits] = linesAndFit(result);
+            QVERIFY2(lines == 4, qPrintable(result->toPlainText()));
+            QVERIFY2(fits, qPrintable(result->toPlainText()));
+        }
+
+        // The line's result for a point far from the line impedance, forty half waves away.
+        for (const auto& [field, text] : {std::pair{"Text23", "1000"}, std::pair{"Text24", "-999"}})
+            s.form.setText(field, text);
+        s.form.setText("Combo2", "RG-213 (generic)");
+        s.form.setText("Combo1", "40");
+        s.form.setValue("HScroll1", 100);
+        auto* line = s.as<QPlainTextEdit>("Text22");
+        const auto [lines, fits] = linesAndFit(line);
+        QVERIFY2(lines == 4, qPrintable(line->toPlainText()));
+        QVERIFY2(fits, qPrintable(line->toPlainText()));
+        QVERIFY(op.seen().empty());
+    }
+
     // A click anywhere on an input (for an option button: on its button and its caption) reaches it, also
     // with the line panel's warning shown.
     void noInputLiesUnderALabelOrFrame() {
