@@ -5,9 +5,13 @@
 
 #include <QApplication>
 
+#ifdef HLC_FIRST_PAINT_PROBE
+#include "first_paint_probe.h"
+#endif
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion")); // the look the layout was checked with
+    QApplication::setStyle(QString::fromLatin1(app::kStyleName));
 
     ui::Form form;
     app::QtPorts ports;
@@ -17,6 +21,9 @@ int main(int argc, char** argv) {
 
     app::QtWindow window(form);
     ports.setOwner(&window);
+#ifdef HLC_FIRST_PAINT_PROBE
+    FirstPaintProbe probe(&window); // start-up measurement builds only
+#endif
     window.show();
     return application.exec();
 }

@@ -77,7 +77,8 @@ QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(for
         QWidget* holder = c.container.empty() ? this : widgets_.at(c.container);
         QWidget* w = create(c, holder);
         w->setGeometry(pixelRect(c));
-        w->setFont(fontOf(c));
+        if (c.bold || c.fontSize > 0)
+            w->setFont(fontOf(c)); // the others take the window's font
         if (!c.toolTip.empty())
             w->setToolTip(QString::fromStdString(c.toolTip));
         w->setEnabled(c.enabled);
@@ -196,8 +197,13 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
     case ui::Kind::ComboBox: {
         auto* b = new QComboBox(holder);
         b->setFocusPolicy(Qt::StrongFocus);
+        // The geometry is fixed: no need to measure every item for a size hint.
+        b->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        QStringList items;
+        items.reserve(static_cast<qsizetype>(c.items.size()));
         for (const auto& item : c.items)
-            b->addItem(QString::fromStdString(item));
+            items.append(QString::fromStdString(item));
+        b->addItems(items);
         if (c.pickOnly) {
             b->setCurrentIndex(b->findText(text));
         } else {
@@ -273,16 +279,23 @@ void QtWindow::keepLabelsClear() {
             continue;
         QWidget* label = widgets_.at(c.name);
         QRect area(label->mapTo(this, QPoint(0, 0)), label->size());
-        // Only the band where its lines are drawn matters.
-        const QRect text = label->fontMetrics().boundingRect(
-            QRect(0, 0, area.width(), area.height()), Qt::TextWordWrap, QString::fromStdString(c.text));
-        area.setHeight(std::min(area.height(), text.height()));
-        int left = 0, right = 0;
+        std::vector<QRect> inputs; // the inputs lying over the label, if any
         for (const ui::Control& o : form_.controls()) {
             if (!isInput(o) || !widgets_.count(o.name))
                 continue;
             QWidget* input = widgets_.at(o.name);
             const QRect over(input->mapTo(this, QPoint(0, 0)), input->size());
+            if (over.intersects(area))
+                inputs.push_back(over);
+        }
+        if (inputs.empty())
+            continue;
+        // Only the band where its lines are drawn matters.
+        const QRect text = label->fontMetrics().boundingRect(
+            QRect(0, 0, area.width(), area.height()), Qt::TextWordWrap, QString::fromStdString(c.text));
+        area.setHeight(std::min(area.height(), text.height()));
+        int left = 0, right = 0;
+        for (const QRect& over : inputs) {
             if (!over.intersects(area))
                 continue;
             if (over.center().x() > area.center().x())

@@ -28,7 +28,7 @@ struct Started {
     std::unique_ptr<app::QtWindow> window;
 
     explicit Started(const std::function<void(ui::Form&)>& beforeWidgets = {}) {
-        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setStyle(QString::fromLatin1(app::kStyleName));
         form.setPorts(&ports);
         form.setDecimalSign(app::systemDecimalSign());
         wiring::start(form);
