@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a fresh root, checks what it installs and what it depends
+# on, and starts the installed program under xvfb-run until its window is first painted.
+#   package_test.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+app_id=io.github.hamlinecalc.HamLineCalc
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+(cd "$build" && cpack -G DEB -B "$work/out" > "$work/cpack.log") || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/out/hamlinecalc_*.deb)
+echo "package: $(basename "$deb")"
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+for f in usr/bin/hamlinecalc "usr/share/applications/$app_id.desktop" \
+         "usr/share/icons/hicolor/scalable/apps/$app_id.svg" "usr/share/metainfo/$app_id.metainfo.xml"; do
+    [ -e "$root/$f" ] || { echo "missing from the package: /$f"; exit 1; }
+done
+
+# The dependencies are computed from the binary's libraries.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "depends: $depends"
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+    grep -q "$lib" <<< "$depends" || { echo "the package does not depend on $lib"; exit 1; }
+done
+
+desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml" > /dev/null
+
+# Start the installed program; Qt's own painting log tells when the window is first flushed to the screen.
+log="$work/run.log"
+set +o pipefail
+QT_LOGGING_RULES="qt.widgets.painting=true" XDG_RUNTIME_DIR="$work" \
+    timeout 30 xvfb-run -a -s "-screen 0 1280x1024x24" "$root/usr/bin/hamlinecalc" 2>&1 |
+    grep -m1 "Flushing" > "$log" || true
+set -o pipefail
+if [ ! -s "$log" ]; then
+    echo "the installed program did not paint its window"
+    exit 1
+fi
+echo "first paint: $(cut -c1-80 "$log")"
