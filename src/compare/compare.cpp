@@ -27,6 +27,15 @@ void lossOrGain(CompareVars& v) {
     }
 }
 
+// The impedances of both sides, after their resistances were checked.
+void readImpedances(ui::Form& f, CompareVars& v) {
+    checkResistances(f);
+    v.R2 = f.val("Text15");
+    v.X2 = f.val("Text1");
+    v.R3 = f.val("Text16");
+    v.X3 = f.val("Text17");
+}
+
 // The four report lines; line1 and line2 carry the side quantities of the comparison.
 std::string report(const ui::Form& f, const CompareVars& v, const std::string& line1,
                    const std::string& line2) {
@@ -44,12 +53,7 @@ void command3Click(ui::Form& f) {
                           "Text36", "Text37", "Text38", "Text39"})
         f.setText(t, "");
 
-    checkResistances(f);
-
-    v.R2 = f.val("Text15");
-    v.X2 = f.val("Text1");
-    v.R3 = f.val("Text16");
-    v.X3 = f.val("Text17");
+    readImpedances(f, v);
     v.V2 = f.val("Text13");
     v.V3 = f.val("Text14");
 
@@ -88,12 +92,7 @@ void command6Click(ui::Form& f) {
                           "Text36", "Text37", "Text38", "Text39"})
         f.setText(t, "");
 
-    checkResistances(f);
-
-    v.R2 = f.val("Text15");
-    v.X2 = f.val("Text1");
-    v.R3 = f.val("Text16");
-    v.X3 = f.val("Text17");
+    readImpedances(f, v);
     v.III = f.val("Text20");
     v.IIO = f.val("Text21");
 

@@ -25,9 +25,8 @@ Real CableLoss(int16_t index, Real mhz) {
     return per100ft / 0.3048;
 }
 
-void ApplyCable(ui::Form& f) {
+void LineData(ui::Form& f) {
     auto& v = f.vars<LineVars>();
-    f.setText("Text22", "");
     FindCable(f);
     if (f.selected("Option11")) {
         v.LZL = f.val("Text25");
@@ -37,6 +36,14 @@ void ApplyCable(ui::Form& f) {
         const CableEntry& c = kCatalog[static_cast<std::size_t>(v.IND)];
         v.LZL = Real(c.Z) / 10;
         v.LVF = Real(c.VF) / 1000;
+    }
+}
+
+void ApplyCable(ui::Form& f) {
+    auto& v = f.vars<LineVars>();
+    f.setText("Text22", "");
+    LineData(f);
+    if (f.selected("Option16")) {
         // Input fields: the dot, whatever the regional setting, so that they read back as written.
         f.setText("Text25", num::Format(v.LZL.value(), "0.0"));
         f.setText("Text27", num::Format(v.LVF.value(), "0.000"));

@@ -1,6 +1,5 @@
 // The line panel's controls: the slider, the direction buttons, the range of the slider in metres, the
 // warning above 150 MHz and the power exchange.
-#include "line/catalog.h"
 #include "line/line.h"
 #include "numeric/numtext.h"
 
@@ -41,16 +40,7 @@ void option9Click(ui::Form& f) {
 void HalfWaveRange(ui::Form& f) {
     auto& v = f.vars<LineVars>();
     f.setText("Text22", "");
-    FindCable(f);
-    if (f.selected("Option11")) {
-        v.LZL = f.val("Text25");
-        v.LVF = f.val("Text27");
-    }
-    if (f.selected("Option16")) {
-        const CableEntry& c = kCatalog[static_cast<std::size_t>(v.IND)];
-        v.LZL = Real(c.Z) / 10;
-        v.LVF = Real(c.VF) / 1000;
-    }
+    LineData(f);
     // Half a free-space wavelength is 150 / f metres; the cycle number is the one of the latest
     // line computation.
     const Real NL = f.shared.NL;

@@ -76,6 +76,10 @@ Real CableLoss(int16_t index, Real mhz);
 // impedance, velocity factor and loss into Text25, Text27 and Text40.
 void ApplyCable(ui::Form& f);
 
+// The line's impedance LZL and velocity factor LVF: from the catalog entry of the chosen cable with
+// "Auto", from the fields with "dB/100 metri".
+void LineData(ui::Form& f);
+
 // Option16 "Auto": the line-data fields become read-only catalog values.
 void option16Click(ui::Form& f);
 
