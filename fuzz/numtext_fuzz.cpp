@@ -49,7 +49,15 @@ void checkFormat(double v) {
                 c = '.';
         if (back != dot)
             fail("the decimal sign changed more than the sign", v, comma);
-        const double r = num::Val(dot);
+        double r = 0;
+        try {
+            r = num::Val(dot);
+        } catch (const num::ArithFault&) {
+            // Only a value whose 15-digit form rounds up past the largest double reads back as too large.
+            if (std::fabs(v) < 1.79769313486231e308)
+                fail("reads back as an overflow", v, dot);
+            continue;
+        }
         // Within half a unit of the last digit, plus the rounding of the 15-digit decimal form.
         const double unit = std::pow(10.0, -d);
         const double tolerance = unit / 2 * (1 + 1e-9) + std::fabs(v) * 1e-14;

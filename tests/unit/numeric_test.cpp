@@ -142,6 +142,13 @@ TEST(Format, UsesTheGivenDecimalSign) {
     EXPECT_EQ(Format(3, "0", ','), "3");
 }
 
+TEST(Format, TheLargestDoubleShowsItsFifteenDigitsAndReadsBackAsAnOverflow) {
+    const std::string t = Format(std::numeric_limits<double>::max(), "0");
+    EXPECT_EQ(t.size(), 309u);
+    EXPECT_EQ(t.substr(0, 16), "1797693134862320");
+    EXPECT_THROW(Val(t), ArithFault); // 1.79769313486232e308 lies above the largest double
+}
+
 TEST(Format, NonFiniteShowsNoNaNOrInf) {
     EXPECT_EQ(Format(std::numeric_limits<double>::infinity(), "0.0"), "0.0");
     EXPECT_EQ(Format(std::nan(""), "0"), "0");
