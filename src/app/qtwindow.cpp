@@ -81,6 +81,7 @@ QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(for
             w->setFont(fontOf(c)); // the others take the window's font
         if (!c.toolTip.empty())
             w->setToolTip(QString::fromStdString(c.toolTip));
+        describe(c, w);
         w->setEnabled(c.enabled);
         if (c.result) { // a result stays readable when its field is disabled
             QPalette pal = w->palette();
@@ -104,9 +105,13 @@ QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(for
         }
     }
     stack(this);
-    for (const ui::Control& c : form_.controls())
+    for (const ui::Control& c : form_.controls()) {
         if (c.kind == ui::Kind::Frame)
             stack(widgets_.at(c.name));
+        if (!c.labelledBy.empty()) // the label a screen reader reads as the control's caption
+            if (auto* label = qobject_cast<QLabel*>(widget(c.labelledBy)))
+                label->setBuddy(widget(c.name));
+    }
     keepLabelsClear();
     maskBorderless();
 
@@ -254,6 +259,27 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
         break;
     }
     return new QWidget(holder);
+}
+
+// What a screen reader says of the control: the model's name for it and, for a result field, that it is a
+// result and cannot be edited. The parts of a control (the edit line of the cable list, the scroll bars of
+// a multi-line field) carry the control's name. A frame is named by its caption: left unnamed, the toolkit
+// would give a frame inside another the outer frame's caption.
+void QtWindow::describe(const ui::Control& c, QWidget* w) {
+    QString name = QString::fromStdString(c.accessibleName);
+    if (name.isEmpty() && c.kind == ui::Kind::Frame)
+        name = QString::fromStdString(c.text);
+    if (!name.isEmpty()) {
+        w->setAccessibleName(name);
+        if (auto* b = qobject_cast<QComboBox*>(w); b && b->lineEdit())
+            b->lineEdit()->setAccessibleName(name);
+        if (auto* a = qobject_cast<QAbstractScrollArea*>(w)) {
+            a->verticalScrollBar()->setAccessibleName(name);
+            a->horizontalScrollBar()->setAccessibleName(name);
+        }
+    }
+    if (c.result)
+        w->setAccessibleDescription(QString::fromUtf8(ui::kResultDescription));
 }
 
 // Inside one container: labels at the bottom, frames above them, inputs on top, so that no label or frame

@@ -47,6 +47,7 @@ class QtWindow : public QWidget {
 
   private:
     QWidget* create(const ui::Control& c, QWidget* parent);
+    void describe(const ui::Control& c, QWidget* w);
     void stack(QWidget* parent);
     void keepLabelsClear();
     void maskBorderless();

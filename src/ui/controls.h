@@ -25,6 +25,12 @@ struct Control {
     std::string container; // name of the frame that holds it; empty for the window itself
     std::string text;      // text of a text box or combo box, caption of the other kinds ("&" kept)
     std::string toolTip;
+    // What a screen reader says the control is: for a field, its label with the unit ("R ohm"); for a
+    // result field, what it holds. Empty where the caption says it (buttons, labels, frames).
+    std::string accessibleName;
+    // The label of the same container that captions it on screen, for the screen readers that name a list
+    // by its current item and take its caption from the label beside it (the cycle list); else empty.
+    std::string labelledBy;
     Geometry geom;
 
     bool enabled = true;
@@ -40,11 +46,11 @@ struct Control {
 
     BackColor back = BackColor::Window;
     bool multiLine = false;
-    bool locked = false;   // text box the user cannot edit
-    bool pickOnly = false; // combo box whose text can only be picked from its list
-    bool result = false;   // a text box that only the program writes
+    bool locked = false;      // text box the user cannot edit
+    bool pickOnly = false;    // combo box whose text can only be picked from its list
+    bool result = false;      // a text box that only the program writes
     bool captionLeft = false; // option button whose caption stands left of its button
-    char accessKey = 0;    // upper-case character after "&" in a command button's caption
+    char accessKey = 0;       // upper-case character after "&" in a command button's caption
 
     std::vector<std::string> items; // combo box and list box items
 };

@@ -108,6 +108,59 @@ const std::pair<const char*, const char*> kToolTips[] = {
                "tuner. Leggere l’S21 sul VNA ed inserire la parte immaginaria come S12 parte immaginaria."},
 };
 
+// What a screen reader says each field is. An input is named by its label and unit, with the panel or
+// the frame where the same label stands in more than one place; a result field by what it holds.
+const std::pair<const char*, const char*> kAccessibleNames[] = {
+    // The point: measured impedance, voltage, power, current, reference impedance.
+    {"Text7", "R ohm"},
+    {"Text8", "X ohm"},
+    {"Text9", "Tensione V"},
+    {"Text10", "Potenza W o dBm"},
+    {"Text18", "Corrente A"},
+    {"Text12", "R0 ohm"},
+    {"Text11", "X0 ohm"},
+    {"Text6", "POT. DIR W"},
+    {"Text2", "Potenza e corrente dalla tensione"},
+    {"Text3", "Tensione e corrente dalla potenza"},
+    {"Text19", "Potenza e tensione dalla corrente"},
+    {"Text4", "SWR e dati ausiliari"},
+    // The input-output comparison.
+    {"Text15", "Input Z R ohm"},
+    {"Text1", "Input Z X ohm"},
+    {"Text16", "Output Z R ohm"},
+    {"Text17", "Output Z X ohm"},
+    {"Text13", "Input V"},
+    {"Text14", "Output V"},
+    {"Text20", "Input A"},
+    {"Text21", "Output A"},
+    // The tuner's S-parameters: the field on the left of each frame is the real part.
+    {"Text30", "S Ant. parte reale"},
+    {"Text34", "S Ant. parte immaginaria"},
+    {"Text36", "S 11 parte reale"},
+    {"Text37", "S 11 parte immaginaria"},
+    {"Text33", "S 21 parte reale"},
+    {"Text32", "S 21 parte immaginaria"},
+    {"Text31", "S 22 parte reale"},
+    {"Text35", "S 22 parte immaginaria"},
+    {"Text38", "S 12 parte reale"},
+    {"Text39", "S 12 parte immaginaria"},
+    {"Text5", "Confronto input-output e perdite dell'accordatore"},
+    // The transmission line.
+    {"Text23", "Linea R ohm"},
+    {"Text24", "Linea X ohm"},
+    {"Text28", "MHz"},
+    {"Text29", "watt"},
+    {"Text26", "RTX Z ohm"},
+    {"Combo2", "Cavo"},
+    {"Text40", "dB/100 metri"},
+    {"Text25", "Z ohm"},
+    {"Text27", "V.F."},
+    {"Combo1", "Numero di cicli lambda/2"},
+    {"HScroll1", "Spostamento lungo la linea"},
+    {"Text41", "Tratto di linea dello spostamento in metri"},
+    {"Text22", "Tensione, corrente, potenza, SWR sulla linea"},
+};
+
 } // namespace
 
 std::vector<Control> controlSet() {
@@ -232,6 +285,7 @@ std::vector<Control> controlSet() {
     {
         Control c = make("Combo1", Kind::ComboBox, "Frame11", "", 840, 2300, 660, 315); // Load picks "1"
         c.pickOnly = true;
+        c.labelledBy = "Label34";
         for (int i = 1; i <= 40; ++i)
             c.items.push_back(std::to_string(i));
         v.push_back(std::move(c));
@@ -275,6 +329,10 @@ std::vector<Control> controlSet() {
         for (Control& c : v)
             if (c.name == name)
                 c.toolTip = tip;
+    for (const auto& [name, spoken] : kAccessibleNames)
+        for (Control& c : v)
+            if (c.name == name)
+                c.accessibleName = spoken;
     return v;
 }
 

@@ -224,6 +224,12 @@ class LayoutTest : public QObject {
         // The bottom panel and the right panel end inside the window.
         for (const char* panel : {"Frame1", "Frame2", "Frame11"})
             QVERIFY2(s.window->rect().contains(s.w(panel)->geometry()), panel);
+        // On a screen scaled by QT_SCALE_FACTOR the same layout is drawn in that many device pixels to a
+        // pixel: twice the size on a high-density screen.
+        bool scaled = false;
+        const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&scaled);
+        if (scaled)
+            QCOMPARE(s.window->devicePixelRatio(), scale);
     }
 };
 

@@ -1,5 +1,6 @@
 # Qt Test tests of the real window. They drive the real widgets on the offscreen platform; the screenshot
-# test shows the window on a virtual X display and saves it as window.png in this build folder.
+# test shows the window on a virtual X display and saves it as window.png (window@2x.png at twice the
+# scale) in this build folder.
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 function(hlc_qt_test name)
@@ -9,7 +10,7 @@ function(hlc_qt_test name)
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
 endfunction()
 
-foreach(name window_test layout_test)
+foreach(name window_test layout_test accessibility_test)
   hlc_qt_test(${name})
   add_test(NAME qt.${name} COMMAND ${name})
   set_tests_properties(qt.${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
@@ -20,13 +21,23 @@ add_test(NAME qt.window_test_comma_locale COMMAND window_test decimalSignFromLoc
 set_tests_properties(qt.window_test_comma_locale PROPERTIES
   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=it_IT.UTF-8")
 
+# A high-density screen: the fixed layout drawn at twice the scale still fits, nothing over anything.
+add_test(NAME qt.layout_test_2x COMMAND layout_test)
+set_tests_properties(qt.layout_test_2x PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
+
 hlc_qt_test(screenshot_test)
-target_compile_definitions(screenshot_test PRIVATE SCREENSHOT_DIR="${CMAKE_CURRENT_BINARY_DIR}")
+# HLC_UPDATE_DOCS_SCREENSHOT=1 in the environment also saves the picture as docs/screenshot.png.
+target_compile_definitions(screenshot_test PRIVATE SCREENSHOT_DIR="${CMAKE_CURRENT_BINARY_DIR}"
+                                                   DOCS_DIR="${CMAKE_SOURCE_DIR}/docs")
 find_program(XVFB_RUN xvfb-run)
 if(XVFB_RUN)
   add_test(NAME qt.screenshot
            COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:screenshot_test>)
   set_tests_properties(qt.screenshot PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+  # The same window on a high-density screen, saved as window@2x.png; the screen holds it whole.
+  add_test(NAME qt.screenshot_2x
+           COMMAND ${XVFB_RUN} -a -s "-screen 0 2560x2048x24" $<TARGET_FILE:screenshot_test>)
+  set_tests_properties(qt.screenshot_2x PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb;QT_SCALE_FACTOR=2")
   # The layout and the operator's input again, with the fonts, metrics and events of a real X display.
   foreach(name layout_test window_test)
     add_test(NAME qt.${name}_x11 COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)

@@ -201,4 +201,26 @@ TEST_F(Fixture, AccessKeysCaptionsAndSpecialControls) {
     }
 }
 
+TEST_F(Fixture, EveryFieldListAndSliderHasAnAccessibleName) {
+    std::set<std::string> inputs;
+    int named = 0;
+    for (const auto& c : all) {
+        const bool needsName =
+            c.kind == Kind::TextBox || c.kind == Kind::ComboBox || c.kind == Kind::HScrollBar;
+        EXPECT_EQ(!c.accessibleName.empty(), needsName) << c.name;
+        named += !c.accessibleName.empty();
+        if (c.kind == Kind::TextBox && !c.result) {
+            EXPECT_TRUE(inputs.insert(c.accessibleName).second) << c.name << ": " << c.accessibleName;
+        }
+    }
+    EXPECT_EQ(inputs.size(), 34u);
+    EXPECT_EQ(named, 34 + 7 + 3);
+    EXPECT_EQ(get("Text7").accessibleName, "R ohm");
+    EXPECT_EQ(get("Text6").accessibleName, "POT. DIR W");
+    EXPECT_EQ(get("Text33").accessibleName, "S 21 parte reale");
+    EXPECT_EQ(get("Text32").accessibleName, "S 21 parte immaginaria");
+    EXPECT_EQ(get("Combo1").labelledBy, "Label34");
+    EXPECT_EQ(get("Label34").container, get("Combo1").container);
+}
+
 } // namespace
