@@ -65,7 +65,9 @@ void checkWindow(const ui::Form& f, const std::string& command) {
 }
 
 void checkOutput(const std::string& out, const std::string& command) {
-    if (command.rfind("show", 0) == 0 || command.rfind("state", 0) == 0)
+    const auto first = command.find_first_not_of(" \t");
+    if (first != std::string::npos &&
+        (command.compare(first, 4, "show") == 0 || command.compare(first, 5, "state") == 0))
         return; // what they print is the window's content, checked by checkWindow
     std::istringstream lines(out);
     std::string line;
