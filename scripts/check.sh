@@ -23,5 +23,5 @@ mkdir -p "$work/numtext" "$work/window"
 build-fuzz/fuzz/numtext_fuzz -max_total_time="$seconds" -timeout=10 -artifact_prefix="$work/" \
     -print_final_stats=1 "$work/numtext" fuzz/corpus/numtext
 build-fuzz/fuzz/window_fuzz -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -max_len=4096 \
-    -dict=fuzz/window.dict -artifact_prefix="$work/" -print_final_stats=1 "$work/window" fuzz/corpus/window
+    -dict=fuzz/window.dict -artifact_prefix="$work/" -print_final_stats=1 "$work/window" fuzz/corpus/window tests/scenarios
 echo "== reliability checks passed"
