@@ -1,7 +1,7 @@
 // Loss or gain of a two-port from its input and output voltages or currents.
 #include "compare/compare.h"
 
-#include "point/point.h"
+#include "ui/entry.h"
 
 namespace compare {
 
@@ -13,8 +13,8 @@ namespace {
 
 // Both resistances divide the calculation: a zero is reported and repaired to 0.001 ohm.
 void checkResistances(ui::Form& f) {
-    point::requireNonZero(f, "Text15", "Input Resistance cannot be 0!", "Input Resistance");
-    point::requireNonZero(f, "Text16", "Output Resistance cannot be 0!", "Output Resistance");
+    ui::requireNonZero(f, "Text15", "Input Resistance", "Input Resistance cannot be 0!");
+    ui::requireNonZero(f, "Text16", "Output Resistance", "Output Resistance cannot be 0!");
 }
 
 // The loss/gain label, and the ratio of the powers when both sides carry a positive power; otherwise

@@ -7,11 +7,11 @@ namespace line {
 
 void FindCable(ui::Form& f) {
     auto& v = f.vars<LineVars>();
-    const auto& items = f.items("Combo2");
+    // Combo2's list holds the catalog's names in the catalog's order; the last index is its size less one.
     const std::string& name = f.text("Combo2");
-    const int16_t CONT = f.shared.CONT;
+    constexpr int16_t CONT = kCableCount - 1;
     for (v.N = 0; v.N <= CONT; ++v.N) {
-        if (items[static_cast<std::size_t>(v.N)] == name) {
+        if (name == kCatalog[static_cast<std::size_t>(v.N)].name) {
             v.IND = v.N;
             v.N = CONT;
         }

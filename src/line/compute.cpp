@@ -5,7 +5,7 @@
 #include "line/line.h"
 #include "numeric/numtext.h"
 #include "numeric/routines.h"
-#include "point/point.h"
+#include "ui/entry.h"
 
 #include <cmath>
 
@@ -93,7 +93,6 @@ bool FindAntennaSWR(LineVars& v) {
 
 void LineCompute(ui::Form& f) {
     auto& v = f.vars<LineVars>();
-    auto& w = f.shared;
 
     // The result is bold from the first run on; the cable is the one named in Combo2.
     f.setBold("Text22", true);
@@ -102,14 +101,14 @@ void LineCompute(ui::Form& f) {
     const bool automatic = f.selected("Option16");
 
     // Zero checks: reported, and a field still zero afterwards is repaired to 0.001.
-    point::requireNonZero(f, "Text23", "Resistance cannot be 0!", "Resistance");
+    ui::requireNonZero(f, "Text23", "Resistance", "Resistance cannot be 0!");
     if (manual)
-        point::requireNonZero(f, "Text25", "Line Impedence cannot be 0!", "Line Impedence");
-    point::requireNonZero(f, "Text26", "RTX Impedence cannot be 0!", "RTX Impedence");
+        ui::requireNonZero(f, "Text25", "Line Impedence", "Line Impedence cannot be 0!");
+    ui::requireNonZero(f, "Text26", "RTX Impedence", "RTX Impedence cannot be 0!");
     if (manual)
-        point::requireNonZero(f, "Text27", "Velocity Factor cannot be 0!", "Velocity Factor");
-    point::requireNonZero(f, "Text28", "Frequency cannot be 0!", "Frequency");
-    point::requireNonZero(f, "Text29", "Power cannot be 0!", "Power");
+        ui::requireNonZero(f, "Text27", "Velocity Factor", "Velocity Factor cannot be 0!");
+    ui::requireNonZero(f, "Text28", "Frequency", "Frequency cannot be 0!");
+    ui::requireNonZero(f, "Text29", "Power", "Power cannot be 0!");
 
     // Inputs. The measured impedance is normalised with the line impedance field as it reads now.
     v.LR1 = f.val("Text23") / f.val("Text25");
@@ -131,16 +130,16 @@ void LineCompute(ui::Form& f) {
     }
     v.LMHZ = f.val("Text28");
     v.LPWR = f.val("Text29");
-    if (w.CF == 1)
+    if (v.CF == 1)
         v.LPWR = v.Watt;
-    w.NL = f.val("Combo1");
+    v.NL = f.val("Combo1");
 
     // Shift angle: towards the transceiver the slider runs from NL - 1 to NL half waves; towards the
     // antenna it is mirrored, 720 being the nearer end.
     const bool toRTX = f.selected("Option10");
     const bool toANT = f.selected("Option9");
     const Real pos = f.value("HScroll1");
-    const Real NL = w.NL;
+    const Real NL = v.NL;
     if (toRTX)
         v.Shdeg = (NL - 1) * 180 + pos / 4;
     if (toANT)

@@ -43,7 +43,7 @@ void HalfWaveRange(ui::Form& f) {
     LineData(f);
     // Half a free-space wavelength is 150 / f metres; the cycle number is the one of the latest
     // line computation.
-    const Real NL = f.shared.NL;
+    const Real NL = v.NL;
     Real mhz = f.val("Text28");
     Real from = (NL - 1) * v.LVF * 150 / mhz;
     Real to = NL * v.LVF * 150 / mhz;
@@ -64,7 +64,7 @@ void text28LostFocus(ui::Form& f) {
 
 void PowerExchange(ui::Form& f) {
     auto& v = f.vars<LineVars>();
-    ExchangeFlag exchange(f.shared.CF);
+    ExchangeFlag exchange(v.CF);
     if (f.val("Text29") > 0) {
         v.Watt = f.val("Text29");
         // The latest run delivered LPWR to the far point for the power now in Text29; the run is linear in
@@ -75,7 +75,7 @@ void PowerExchange(ui::Form& f) {
     } else {
         // Nothing to exchange: an ordinary run on the field's own value, never a power left over from an
         // earlier exchange.
-        f.shared.CF = 0;
+        v.CF = 0;
     }
     LineCompute(f);
 }

@@ -13,9 +13,11 @@ namespace line {
 
 using num::Real;
 
-// Window-level variables of the line panel, kept between runs. The half-wave cycle number NL and the
-// power-exchange flag CF live in the window's shared variables.
+// Window-level variables of the line panel, kept between runs.
 struct LineVars {
+    double NL = 1;  // half-wave cycles of line of the latest computation; the "1" Combo1 starts with
+    int16_t CF = 0; // power-exchange flag, 1 only while Command9's computation runs
+
     // ---- catalog ----
     int16_t IND = 0; // selected catalog entry; kept when the cable name matches no entry
     int16_t N = 0;   // loop counter of the lookup and of the antenna-end search

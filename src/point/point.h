@@ -41,8 +41,4 @@ void command2Click(ui::Form& f);
 void command5Click(ui::Form& f);
 // Each of the three also writes the power it found into Text6, the forward power of the SWR calculation.
 
-// The check every calculation of the panel makes first: a zero field is reported and repaired to
-// "0.001", and the calculation goes on.
-void requireNonZero(ui::Form& f, const char* field, const char* prompt, const char* title);
-
 } // namespace point

@@ -2,6 +2,7 @@
 #include "point/point.h"
 
 #include "numeric/numtext.h"
+#include "ui/entry.h"
 
 namespace point {
 
@@ -32,7 +33,7 @@ void command1Click(ui::Form& f) {
     auto& v = f.vars<PointVars>();
     auto F = [&](Real x, const char* pattern) { return f.fmt(x.value(), pattern); };
 
-    requireNonZero(f, "Text7", "Resistance cannot be 0!", "Resistance");
+    ui::requireNonZero(f, "Text7", "Resistance", "Resistance cannot be 0!");
     v.R1 = f.val("Text7");
     v.X1 = f.val("Text8");
     v.V1 = f.val("Text9");
@@ -62,7 +63,7 @@ void command2Click(ui::Form& f) {
     auto& v = f.vars<PointVars>();
     auto F = [&](Real x, const char* pattern) { return f.fmt(x.value(), pattern); };
 
-    requireNonZero(f, "Text7", "Resistance cannot be 0!", "Resistance");
+    ui::requireNonZero(f, "Text7", "Resistance", "Resistance cannot be 0!");
     v.R1 = f.val("Text7");
     v.X1 = f.val("Text8");
     v.PWRP = f.val("Text10");
@@ -90,7 +91,7 @@ void command5Click(ui::Form& f) {
     auto& v = f.vars<PointVars>();
     auto F = [&](Real x, const char* pattern) { return f.fmt(x.value(), pattern); };
 
-    requireNonZero(f, "Text7", "Resistance cannot be 0!", "Resistance");
+    ui::requireNonZero(f, "Text7", "Resistance", "Resistance cannot be 0!");
     v.R1 = f.val("Text7");
     v.X1 = f.val("Text8");
     v.II = f.val("Text18");

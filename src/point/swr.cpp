@@ -3,6 +3,7 @@
 
 #include "numeric/numtext.h"
 #include "numeric/routines.h"
+#include "ui/entry.h"
 
 namespace point {
 
@@ -10,19 +11,11 @@ using num::abs;
 using num::ln;
 using num::pow;
 
-void requireNonZero(ui::Form& f, const char* field, const char* prompt, const char* title) {
-    if (f.val(field) == 0) {
-        f.messageBox(prompt, title);
-        if (f.val(field) == 0)
-            f.setText(field, "0.001");
-    }
-}
-
 void command4Click(ui::Form& f) {
     auto& v = f.vars<PointVars>();
 
-    requireNonZero(f, "Text12", "Reference Resistance cannot be 0!", "Reference Resistance");
-    requireNonZero(f, "Text7", "Resistance cannot be 0!", "Resistance");
+    ui::requireNonZero(f, "Text12", "Reference Resistance", "Reference Resistance cannot be 0!");
+    ui::requireNonZero(f, "Text7", "Resistance", "Resistance cannot be 0!");
 
     v.R1 = f.val("Text7");
     v.X1 = f.val("Text8");

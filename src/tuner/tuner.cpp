@@ -14,10 +14,10 @@ namespace {
 
 // A component of a passive load's reflection coefficient lies strictly inside (-1, 1). Each component is
 // checked on its own.
-void checkComponent(ui::Form& f, const char* field, const char* prompt, const char* title) {
+void checkComponent(ui::Form& f, const char* field, const char* title, const char* prompt) {
     if (abs(f.val(field)) < 1)
         return;
-    f.messageBox(prompt, title);
+    f.messageBox(title, prompt);
     if (abs(f.val(field)) >= 1)
         f.setText(field, "");
 }
@@ -25,11 +25,11 @@ void checkComponent(ui::Form& f, const char* field, const char* prompt, const ch
 } // namespace
 
 void text30LostFocus(ui::Form& f) {
-    checkComponent(f, "Text30", "R is a number > -1 and < 1", "Invalid S. Ant. real part");
+    checkComponent(f, "Text30", "Invalid S. Ant. real part", "R is a number > -1 and < 1");
 }
 
 void text34LostFocus(ui::Form& f) {
-    checkComponent(f, "Text34", "I is a number > -1 and < 1", "Invalid S. Ant. imaginary part");
+    checkComponent(f, "Text34", "Invalid S. Ant. imaginary part", "I is a number > -1 and < 1");
 }
 
 void text33LostFocus(ui::Form& f) {

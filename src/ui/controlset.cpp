@@ -19,22 +19,22 @@ Control make(std::string name, Kind kind, std::string container, std::string tex
     return c;
 }
 
-Control frm(std::string n, std::string cont, std::string caption, int l, int t, int w, int h) {
+Control makeFrame(std::string n, std::string cont, std::string caption, int l, int t, int w, int h) {
     return make(std::move(n), Kind::Frame, std::move(cont), std::move(caption), l, t, w, h);
 }
 
-Control lbl(std::string n, std::string cont, std::string caption, int l, int t, int w, int h) {
+Control makeLabel(std::string n, std::string cont, std::string caption, int l, int t, int w, int h) {
     return make(std::move(n), Kind::Label, std::move(cont), std::move(caption), l, t, w, h);
 }
 
 // Input text box: enabled, editable, with its start text.
-Control tb(std::string n, std::string cont, std::string text, int l, int t, int w, int h) {
+Control makeInput(std::string n, std::string cont, std::string text, int l, int t, int w, int h) {
     return make(std::move(n), Kind::TextBox, std::move(cont), std::move(text), l, t, w, h);
 }
 
 // Result text box: written by the program only; disabled and locked unless stated otherwise.
-Control res(std::string n, std::string cont, int l, int t, int w, int h, bool multiLine,
-            bool enabled = false) {
+Control makeResult(std::string n, std::string cont, int l, int t, int w, int h, bool multiLine,
+                   bool enabled = false) {
     Control c = make(std::move(n), Kind::TextBox, std::move(cont), "", l, t, w, h);
     c.result = true;
     c.locked = true;
@@ -44,7 +44,7 @@ Control res(std::string n, std::string cont, int l, int t, int w, int h, bool mu
 }
 
 // Command button; the access key is the upper-case character after "&" in the caption.
-Control cmd(std::string n, std::string cont, std::string caption, int l, int t, int w, int h) {
+Control makeButton(std::string n, std::string cont, std::string caption, int l, int t, int w, int h) {
     Control c = make(std::move(n), Kind::CommandButton, std::move(cont), std::move(caption), l, t, w, h);
     const std::size_t amp = c.text.find('&');
     if (amp != std::string::npos && amp + 1 < c.text.size())
@@ -52,8 +52,8 @@ Control cmd(std::string n, std::string cont, std::string caption, int l, int t, 
     return c;
 }
 
-Control opt(std::string n, std::string cont, std::string caption, int l, int t, int w, int h,
-            bool selected = false) {
+Control makeOption(std::string n, std::string cont, std::string caption, int l, int t, int w, int h,
+                   bool selected = false) {
     Control c = make(std::move(n), Kind::OptionButton, std::move(cont), std::move(caption), l, t, w, h);
     c.value = selected ? 1 : 0;
     return c;
@@ -69,11 +69,11 @@ Control hidden(std::string n) {
 void sFrame(std::vector<Control>& v, const std::string& frame, const std::string& caption, int l, int t,
             const std::string& reText, const std::string& reLabel, const std::string& imText,
             const std::string& imLabel) {
-    v.push_back(frm(frame, "Frame13", caption, l, t, 2175, 735));
-    v.push_back(lbl(reLabel, frame, "R:", 120, 360, 255, 225));
-    v.push_back(tb(reText, frame, "", 340, 240, 655, 375));
-    v.push_back(lbl(imLabel, frame, "I:", 1080, 360, 255, 255));
-    v.push_back(tb(imText, frame, "", 1300, 240, 655, 375));
+    v.push_back(makeFrame(frame, "Frame13", caption, l, t, 2175, 735));
+    v.push_back(makeLabel(reLabel, frame, "R:", 120, 360, 255, 225));
+    v.push_back(makeInput(reText, frame, "", 340, 240, 655, 375));
+    v.push_back(makeLabel(imLabel, frame, "I:", 1080, 360, 255, 255));
+    v.push_back(makeInput(imText, frame, "", 1300, 240, 655, 375));
 }
 
 const std::pair<const char*, const char*> kToolTips[] = {
@@ -168,120 +168,121 @@ std::vector<Control> controlSet() {
     v.reserve(140);
 
     // ---- Panel Frame1 (left): voltage, power, current and SWR at a point ----
-    v.push_back(frm("Frame1", "", "Calcolo di tensione, potenza, corrente, SWR", 50, 0, 5200, 7200));
-    v.push_back(frm("Frame4", "Frame1", "Impedenza Z misurata", 120, 240, 5000, 750));
-    v.push_back(lbl("Label2(0)", "Frame4", "R ohm:", 120, 360, 735, 255));
-    v.push_back(lbl("Label2(1)", "Frame4", "X ohm:", 1680, 360, 735, 255));
-    v.push_back(
-        lbl("Label8", "Frame4", "Inserire R ed X misurate al punto di interesse", 3000, 105, 1575, 615));
-    v.push_back(tb("Text7", "Frame1", "", 960, 480, 615, 375));  // lies inside Frame4's area
-    v.push_back(tb("Text8", "Frame1", "", 2400, 480, 615, 375)); // lies inside Frame4's area
-    v.push_back(lbl("Label4", "Frame1", "Per ricavare la potenza e la corrente dalla tensione", 120, 1005,
-                    3855, 255));
-    v.push_back(frm("Frame3", "", "", 240, 1200, 1425, 495)); // on the window, laid over Frame1
-    v.push_back(opt("Option1", "Frame3", "Vrms", 0, 0, 800, 255, true));
-    v.push_back(opt("Option2", "Frame3", "Vpp", 720, 0, 615, 255));
-    v.push_back(opt("Option13", "Frame3", "Vp", 0, 240, 615, 255));
-    v.push_back(tb("Text9", "Frame1", "", 1600, 1280, 615, 375));
-    v.push_back(cmd("Command1", "Frame1", "CALCOLA &POTENZA E CORRENTE", 2280, 1280, 2775, 375));
-    v.push_back(res("Text2", "Frame1", 120, 1720, 4935, 375, false));
-    v.push_back(lbl("Label5", "Frame1", "Per ricavare la tensione e la corrente dalla potenza", 120, 2160,
-                    3855, 255));
-    v.push_back(frm("Frame10", "Frame1", "", 120, 2360, 825, 495));
-    v.push_back(opt("Option8", "Frame10", "Watt", 0, 0, 800, 255, true));
-    v.push_back(opt("Option7", "Frame10", "dBm", 0, 240, 615, 255));
-    v.push_back(tb("Text10", "Frame1", "", 960, 2420, 615, 375));
-    v.push_back(cmd("Command2", "Frame1", "CALCOLA &TENSIONE E CORRENTE", 1920, 2400, 3135, 375));
-    v.push_back(res("Text3", "Frame1", 120, 2860, 4935, 375, false));
-    v.push_back(lbl("Label10", "Frame1", "Per ricavare la potenza e la tensione dalla corrente", 120, 3300,
-                    3975, 255));
-    v.push_back(lbl("Label11", "Frame1", "Corrente A:", 120, 3645, 855, 255));
-    v.push_back(tb("Text18", "Frame1", "", 960, 3550, 615, 375));
-    v.push_back(cmd("Command5", "Frame1", "C&ALCOLA POTENZA E TENSIONE", 1920, 3550, 3135, 375));
-    v.push_back(res("Text19", "Frame1", 120, 3990, 4935, 375, false));
-    v.push_back(lbl("Label3", "Frame1", "Dati ausiliari:", 120, 4450, 1215, 255));
-    v.push_back(frm("Frame5", "Frame1", "Impedenza di riferimento Z0", 120, 4680, 4935, 750));
-    v.push_back(lbl("Label2(5)", "Frame5", "R0 ohm:", 100, 360, 735, 255));
-    v.push_back(lbl("Label2(4)", "Frame5", "X0 ohm:", 1500, 360, 735, 255));
-    v.push_back(lbl("Label7", "Frame5", "POT. DIR W:", 2950, 360, 1335, 255));
-    v.push_back(tb("Text12", "Frame1", "50", 880, 4920, 615, 375)); // lies inside Frame5's area
-    v.push_back(tb("Text11", "Frame1", "0", 2300, 4920, 615, 375)); // lies inside Frame5's area
-    v.push_back(tb("Text6", "Frame5", "100", 4080, 240, 615, 375));
-    v.push_back(cmd("Command4", "Frame1", "CALCOLO &SWR E DATI AUSILIARI", 120, 5520, 4935, 375));
-    v.push_back(res("Text4", "Frame1", 120, 6000, 4935, 1100, true));
+    v.push_back(makeFrame("Frame1", "", "Calcolo di tensione, potenza, corrente, SWR", 50, 0, 5200, 7200));
+    v.push_back(makeFrame("Frame4", "Frame1", "Impedenza Z misurata", 120, 240, 5000, 750));
+    v.push_back(makeLabel("Label2(0)", "Frame4", "R ohm:", 120, 360, 735, 255));
+    v.push_back(makeLabel("Label2(1)", "Frame4", "X ohm:", 1680, 360, 735, 255));
+    v.push_back(makeLabel("Label8", "Frame4", "Inserire R ed X misurate al punto di interesse", 3000, 105,
+                          1575, 615));
+    v.push_back(makeInput("Text7", "Frame1", "", 960, 480, 615, 375));  // lies inside Frame4's area
+    v.push_back(makeInput("Text8", "Frame1", "", 2400, 480, 615, 375)); // lies inside Frame4's area
+    v.push_back(makeLabel("Label4", "Frame1", "Per ricavare la potenza e la corrente dalla tensione", 120,
+                          1005, 3855, 255));
+    v.push_back(makeFrame("Frame3", "", "", 240, 1200, 1425, 495)); // on the window, laid over Frame1
+    v.push_back(makeOption("Option1", "Frame3", "Vrms", 0, 0, 800, 255, true));
+    v.push_back(makeOption("Option2", "Frame3", "Vpp", 720, 0, 615, 255));
+    v.push_back(makeOption("Option13", "Frame3", "Vp", 0, 240, 615, 255));
+    v.push_back(makeInput("Text9", "Frame1", "", 1600, 1280, 615, 375));
+    v.push_back(makeButton("Command1", "Frame1", "CALCOLA &POTENZA E CORRENTE", 2280, 1280, 2775, 375));
+    v.push_back(makeResult("Text2", "Frame1", 120, 1720, 4935, 375, false));
+    v.push_back(makeLabel("Label5", "Frame1", "Per ricavare la tensione e la corrente dalla potenza", 120,
+                          2160, 3855, 255));
+    v.push_back(makeFrame("Frame10", "Frame1", "", 120, 2360, 825, 495));
+    v.push_back(makeOption("Option8", "Frame10", "Watt", 0, 0, 800, 255, true));
+    v.push_back(makeOption("Option7", "Frame10", "dBm", 0, 240, 615, 255));
+    v.push_back(makeInput("Text10", "Frame1", "", 960, 2420, 615, 375));
+    v.push_back(makeButton("Command2", "Frame1", "CALCOLA &TENSIONE E CORRENTE", 1920, 2400, 3135, 375));
+    v.push_back(makeResult("Text3", "Frame1", 120, 2860, 4935, 375, false));
+    v.push_back(makeLabel("Label10", "Frame1", "Per ricavare la potenza e la tensione dalla corrente", 120,
+                          3300, 3975, 255));
+    v.push_back(makeLabel("Label11", "Frame1", "Corrente A:", 120, 3645, 855, 255));
+    v.push_back(makeInput("Text18", "Frame1", "", 960, 3550, 615, 375));
+    v.push_back(makeButton("Command5", "Frame1", "C&ALCOLA POTENZA E TENSIONE", 1920, 3550, 3135, 375));
+    v.push_back(makeResult("Text19", "Frame1", 120, 3990, 4935, 375, false));
+    v.push_back(makeLabel("Label3", "Frame1", "Dati ausiliari:", 120, 4450, 1215, 255));
+    v.push_back(makeFrame("Frame5", "Frame1", "Impedenza di riferimento Z0", 120, 4680, 4935, 750));
+    v.push_back(makeLabel("Label2(5)", "Frame5", "R0 ohm:", 100, 360, 735, 255));
+    v.push_back(makeLabel("Label2(4)", "Frame5", "X0 ohm:", 1500, 360, 735, 255));
+    v.push_back(makeLabel("Label7", "Frame5", "POT. DIR W:", 2950, 360, 1335, 255));
+    v.push_back(makeInput("Text12", "Frame1", "50", 880, 4920, 615, 375)); // lies inside Frame5's area
+    v.push_back(makeInput("Text11", "Frame1", "0", 2300, 4920, 615, 375)); // lies inside Frame5's area
+    v.push_back(makeInput("Text6", "Frame5", "100", 4080, 240, 615, 375));
+    v.push_back(makeButton("Command4", "Frame1", "CALCOLO &SWR E DATI AUSILIARI", 120, 5520, 4935, 375));
+    v.push_back(makeResult("Text4", "Frame1", 120, 6000, 4935, 1100, true));
 
     // ---- Panel Frame2 (right): input-output comparison ----
-    v.push_back(frm("Frame2", "", "Comparazione Input - Output", 5340, 0, 4900, 7200));
-    v.push_back(frm("Frame6", "Frame2", "Input Z", 120, 240, 1455, 1575));
-    v.push_back(lbl("Label2(7)", "Frame6", "R ohm:", 120, 480, 735, 375));
-    v.push_back(tb("Text15", "Frame6", "", 720, 360, 615, 375));
-    v.push_back(lbl("Label2(6)", "Frame6", "X ohm:", 120, 1080, 855, 255));
-    v.push_back(tb("Text1", "Frame6", "", 720, 960, 615, 375));
-    v.push_back(
-        lbl("Label9", "Frame2",
-            "L'input può essere l'entrata verso l'RTX di un tuner, di un trasformatore, di una linea di "
-            "trasmissione, di un amplificatore. L'output l'uscita verso l'antenna.",
-            1605, 200, 1695, 1575));
-    v.push_back(frm("Frame7", "Frame2", "Output Z", 3360, 240, 1455, 1575));
-    v.push_back(lbl("Label2(9)", "Frame7", "R ohm:", 120, 480, 735, 375));
-    v.push_back(tb("Text16", "Frame7", "", 720, 360, 615, 375));
-    v.push_back(lbl("Label2(8)", "Frame7", "X ohm:", 120, 1080, 735, 255));
-    v.push_back(tb("Text17", "Frame7", "", 720, 960, 615, 375));
-    v.push_back(frm("Frame8", "Frame2", "", 120, 1800, 900, 930));
-    v.push_back(opt("Option4", "Frame8", "IN Vrms", 0, 120, 1000, 255, true));
-    v.push_back(opt("Option14", "Frame8", "IN Vp", 0, 360, 1000, 255));
-    v.push_back(opt("Option3", "Frame8", "IN Vpp", 0, 600, 1000, 255));
-    v.push_back(lbl("Label14", "Frame2", "Confronto su tensione", 1550, 1850, 1935, 255));
-    v.push_back(tb("Text13", "Frame2", "", 1080, 2110, 615, 375));
-    v.push_back(cmd("Command3", "Frame2", "&COMPARA V", 1800, 2110, 1150, 375));
-    v.push_back(tb("Text14", "Frame2", "", 4200, 2110, 615, 375));
-    v.push_back(frm("Frame9", "Frame2", "", 3120, 1920, 1035, 825));
-    v.push_back(opt("Option5", "Frame9", "OUT Vrms", 0, 0, 1050, 255, true));
-    v.push_back(opt("Option15", "Frame9", "OUT Vp", 0, 240, 1050, 255));
-    v.push_back(opt("Option6", "Frame9", "OUT Vpp", 20, 480, 1050, 255));
-    v.push_back(lbl("Label6", "Frame2", "Confronto su corrente", 1550, 2560, 1575, 255));
-    v.push_back(lbl("Label12", "Frame2", "Input A:", 240, 2920, 855, 255));
-    v.push_back(tb("Text20", "Frame2", "", 1080, 2840, 615, 375));
-    v.push_back(cmd("Command6", "Frame2", "C&OMPARA A", 1800, 2840, 1150, 375));
-    v.push_back(lbl("Label13", "Frame2", "Output A:", 3360, 2920, 975, 255));
-    v.push_back(tb("Text21", "Frame2", "", 4200, 2840, 615, 375));
+    v.push_back(makeFrame("Frame2", "", "Comparazione Input - Output", 5340, 0, 4900, 7200));
+    v.push_back(makeFrame("Frame6", "Frame2", "Input Z", 120, 240, 1455, 1575));
+    v.push_back(makeLabel("Label2(7)", "Frame6", "R ohm:", 120, 480, 735, 375));
+    v.push_back(makeInput("Text15", "Frame6", "", 720, 360, 615, 375));
+    v.push_back(makeLabel("Label2(6)", "Frame6", "X ohm:", 120, 1080, 855, 255));
+    v.push_back(makeInput("Text1", "Frame6", "", 720, 960, 615, 375));
+    v.push_back(makeLabel(
+        "Label9", "Frame2",
+        "L'input può essere l'entrata verso l'RTX di un tuner, di un trasformatore, di una linea di "
+        "trasmissione, di un amplificatore. L'output l'uscita verso l'antenna.",
+        1605, 200, 1695, 1575));
+    v.push_back(makeFrame("Frame7", "Frame2", "Output Z", 3360, 240, 1455, 1575));
+    v.push_back(makeLabel("Label2(9)", "Frame7", "R ohm:", 120, 480, 735, 375));
+    v.push_back(makeInput("Text16", "Frame7", "", 720, 360, 615, 375));
+    v.push_back(makeLabel("Label2(8)", "Frame7", "X ohm:", 120, 1080, 735, 255));
+    v.push_back(makeInput("Text17", "Frame7", "", 720, 960, 615, 375));
+    v.push_back(makeFrame("Frame8", "Frame2", "", 120, 1800, 900, 930));
+    v.push_back(makeOption("Option4", "Frame8", "IN Vrms", 0, 120, 1000, 255, true));
+    v.push_back(makeOption("Option14", "Frame8", "IN Vp", 0, 360, 1000, 255));
+    v.push_back(makeOption("Option3", "Frame8", "IN Vpp", 0, 600, 1000, 255));
+    v.push_back(makeLabel("Label14", "Frame2", "Confronto su tensione", 1550, 1850, 1935, 255));
+    v.push_back(makeInput("Text13", "Frame2", "", 1080, 2110, 615, 375));
+    v.push_back(makeButton("Command3", "Frame2", "&COMPARA V", 1800, 2110, 1150, 375));
+    v.push_back(makeInput("Text14", "Frame2", "", 4200, 2110, 615, 375));
+    v.push_back(makeFrame("Frame9", "Frame2", "", 3120, 1920, 1035, 825));
+    v.push_back(makeOption("Option5", "Frame9", "OUT Vrms", 0, 0, 1050, 255, true));
+    v.push_back(makeOption("Option15", "Frame9", "OUT Vp", 0, 240, 1050, 255));
+    v.push_back(makeOption("Option6", "Frame9", "OUT Vpp", 20, 480, 1050, 255));
+    v.push_back(makeLabel("Label6", "Frame2", "Confronto su corrente", 1550, 2560, 1575, 255));
+    v.push_back(makeLabel("Label12", "Frame2", "Input A:", 240, 2920, 855, 255));
+    v.push_back(makeInput("Text20", "Frame2", "", 1080, 2840, 615, 375));
+    v.push_back(makeButton("Command6", "Frame2", "C&OMPARA A", 1800, 2840, 1150, 375));
+    v.push_back(makeLabel("Label13", "Frame2", "Output A:", 3360, 2920, 975, 255));
+    v.push_back(makeInput("Text21", "Frame2", "", 4200, 2840, 615, 375));
 
     // ---- Frame13 (inside Frame2): tuner insertion loss from S-parameters ----
-    v.push_back(frm("Frame13", "Frame2", "Calcolo delle perdite dell'accordatore d'antenna coi parametri S",
-                    120, 3360, 4695, 2535));
+    v.push_back(makeFrame("Frame13", "Frame2",
+                          "Calcolo delle perdite dell'accordatore d'antenna coi parametri S", 120, 3360, 4695,
+                          2535));
     sFrame(v, "Frame14", "S Ant. parte reale ed immag.", 120, 240, "Text30", "Label24", "Text34", "Label28");
     sFrame(v, "Frame17", "S 11 parte reale ed immag.", 2400, 240, "Text36", "Label29", "Text37", "Label31");
     sFrame(v, "Frame15", "S 21 parte reale ed immag.", 120, 960, "Text33", "Label30", "Text32", "Label26");
     sFrame(v, "Frame16", "S 22 parte reale ed immag.", 2400, 960, "Text31", "Label25", "Text35", "Label27");
     sFrame(v, "Frame18", "S 12 parte reale ed immag.", 120, 1680, "Text38", "Label32", "Text39", "Label33");
-    v.push_back(cmd("Command8", "Frame13", "CA&LCOLA TUNER INSERTION LOSS", 2400, 1800, 1575, 615));
-    v.push_back(res("Text5", "Frame2", 120, 6000, 4695, 1100, true));
-    v.push_back(cmd("Command7", "", "&?", 9480, 5160, 495, 615)); // on the window, right of Command8
+    v.push_back(makeButton("Command8", "Frame13", "CA&LCOLA TUNER INSERTION LOSS", 2400, 1800, 1575, 615));
+    v.push_back(makeResult("Text5", "Frame2", 120, 6000, 4695, 1100, true));
+    v.push_back(makeButton("Command7", "", "&?", 9480, 5160, 495, 615)); // on the window, right of Command8
 
     // ---- Panel Frame11 (bottom): transmission line ----
     v.push_back(
-        frm("Frame11", "",
-            "Calcolo di tensione, corrente, potenza, SWR su linee di trasmissione. Freq. max.: 150 MHz", 50,
-            7320, 10200, 2800));
-    v.push_back(frm("Frame12", "Frame11", "Direzione dello spostamento", 70, 220, 2655, 550));
-    v.push_back(opt("Option9", "Frame12", "<--- all' ANT", 120, 240, 1200, 255));
-    v.push_back(opt("Option10", "Frame12", "all' RTX --->", 1400, 240, 1200, 255, true));
+        makeFrame("Frame11", "",
+                  "Calcolo di tensione, corrente, potenza, SWR su linee di trasmissione. Freq. max.: 150 MHz",
+                  50, 7320, 10200, 2800));
+    v.push_back(makeFrame("Frame12", "Frame11", "Direzione dello spostamento", 70, 220, 2655, 550));
+    v.push_back(makeOption("Option9", "Frame12", "<--- all' ANT", 120, 240, 1200, 255));
+    v.push_back(makeOption("Option10", "Frame12", "all' RTX --->", 1400, 240, 1200, 255, true));
     v.back().captionLeft = true;
-    v.push_back(lbl("Label16", "Frame11", "R:", 2800, 500, 255, 255));
-    v.push_back(tb("Text23", "Frame11", "", 3000, 400, 600, 375));
-    v.push_back(lbl("Label17", "Frame11", "X:", 3650, 500, 255, 255));
-    v.push_back(tb("Text24", "Frame11", "", 3850, 400, 600, 375));
-    v.push_back(lbl("Label21", "Frame11", "MHz:", 4500, 480, 495, 255));
-    v.push_back(tb("Text28", "Frame11", "14.000", 4900, 400, 600, 375));
-    v.push_back(lbl("Label22", "Frame11", "watt:", 5580, 480, 495, 255));
-    v.push_back(tb("Text29", "Frame11", "100", 6000, 400, 580, 375));
-    v.push_back(lbl("Label19", "Frame11", "RTX Z:", 6600, 495, 615, 255));
-    v.push_back(tb("Text26", "Frame11", "50", 7150, 400, 375, 375));
-    v.push_back(lbl("Label36", "Frame11", "SWR > 25 OPPURE FREQ. > 150 MHZ. RISULTATI NON GARANTITI.", 6720,
-                    180, 3400, 615));
+    v.push_back(makeLabel("Label16", "Frame11", "R:", 2800, 500, 255, 255));
+    v.push_back(makeInput("Text23", "Frame11", "", 3000, 400, 600, 375));
+    v.push_back(makeLabel("Label17", "Frame11", "X:", 3650, 500, 255, 255));
+    v.push_back(makeInput("Text24", "Frame11", "", 3850, 400, 600, 375));
+    v.push_back(makeLabel("Label21", "Frame11", "MHz:", 4500, 480, 495, 255));
+    v.push_back(makeInput("Text28", "Frame11", "14.000", 4900, 400, 600, 375));
+    v.push_back(makeLabel("Label22", "Frame11", "watt:", 5580, 480, 495, 255));
+    v.push_back(makeInput("Text29", "Frame11", "100", 6000, 400, 580, 375));
+    v.push_back(makeLabel("Label19", "Frame11", "RTX Z:", 6600, 495, 615, 255));
+    v.push_back(makeInput("Text26", "Frame11", "50", 7150, 400, 375, 375));
+    v.push_back(makeLabel("Label36", "Frame11", "SWR > 25 OPPURE FREQ. > 150 MHZ. RISULTATI NON GARANTITI.",
+                          6720, 180, 3400, 615));
     v.back().visible = false; // bold is set by Load
-    v.push_back(frm("Frame19", "Frame11", "Spostamento e calcolo delle perdite", 70, 760, 10050, 1350));
-    v.push_back(lbl("Label34", "Frame11", "Numero di cicli lambda/2 cycles:", 75, 2100, 855, 615));
+    v.push_back(makeFrame("Frame19", "Frame11", "Spostamento e calcolo delle perdite", 70, 760, 10050, 1350));
+    v.push_back(makeLabel("Label34", "Frame11", "Numero di cicli lambda/2 cycles:", 75, 2100, 855, 615));
     {
         Control c = make("Combo1", Kind::ComboBox, "Frame11", "", 840, 2300, 660, 315); // Load picks "1"
         c.pickOnly = true;
@@ -290,15 +291,15 @@ std::vector<Control> controlSet() {
             c.items.push_back(std::to_string(i));
         v.push_back(std::move(c));
     }
-    v.push_back(res("Text41", "Frame11", 1575, 2300, 1860, 315, false));
+    v.push_back(makeResult("Text41", "Frame11", 1575, 2300, 1860, 315, false));
     v.back().text = "0.00m - 7.18m"; // design text; Load replaces it
-    v.push_back(
-        lbl("Label23", "Frame11",
-            "Lo spostamento in gradi e lambda è elettrico, dove 360 gradi corrispondono ad un lambda o a due "
-            "giri completi sulla carta di Smith, mentre quello in metri è fisico. Gradi e lambda diventano "
-            "negativi quando ci si sposta verso l'antenna.",
-            3460, 2100, 5490, 615));
-    v.push_back(cmd("Command9", "Frame11", "SCAMBIO DI POTEN&ZA", 8970, 2100, 1140, 600));
+    v.push_back(makeLabel(
+        "Label23", "Frame11",
+        "Lo spostamento in gradi e lambda è elettrico, dove 360 gradi corrispondono ad un lambda o a due "
+        "giri completi sulla carta di Smith, mentre quello in metri è fisico. Gradi e lambda diventano "
+        "negativi quando ci si sposta verso l'antenna.",
+        3460, 2100, 5490, 615));
+    v.push_back(makeButton("Command9", "Frame11", "SCAMBIO DI POTEN&ZA", 8970, 2100, 1140, 600));
 
     // ---- Inside Frame19: the line and its shift ----
     {
@@ -312,16 +313,16 @@ std::vector<Control> controlSet() {
     }
     v.push_back(make("Combo2", Kind::ComboBox, "Frame19", "Messi e Paoloni Pota-Flex 6", 80, 400, 3170,
                      315)); // items: catalog
-    v.push_back(res("Text22", "Frame19", 3245, 400, 6740, 900, true, /*enabled=*/true));
-    v.push_back(opt("Option16", "Frame19", "Auto", 50, 900, 1215, 210, true));
+    v.push_back(makeResult("Text22", "Frame19", 3245, 400, 6740, 900, true, /*enabled=*/true));
+    v.push_back(makeOption("Option16", "Frame19", "Auto", 50, 900, 1215, 210, true));
     v.back().captionLeft = true;
-    v.push_back(opt("Option11", "Frame19", "dB/100 metri", 50, 1100, 1215, 210));
+    v.push_back(makeOption("Option11", "Frame19", "dB/100 metri", 50, 1100, 1215, 210));
     v.back().captionLeft = true;
-    v.push_back(tb("Text40", "Frame19", "0", 1280, 930, 380, 375));
-    v.push_back(lbl("Label18", "Frame19", "Z:", 1680, 1000, 255, 255));
-    v.push_back(tb("Text25", "Frame19", "50", 1850, 930, 500, 375));
-    v.push_back(lbl("Label20", "Frame19", "V.F.:", 2370, 1000, 375, 255));
-    v.push_back(tb("Text27", "Frame19", "0.67", 2730, 930, 500, 375));
+    v.push_back(makeInput("Text40", "Frame19", "0", 1280, 930, 380, 375));
+    v.push_back(makeLabel("Label18", "Frame19", "Z:", 1680, 1000, 255, 255));
+    v.push_back(makeInput("Text25", "Frame19", "50", 1850, 930, 500, 375));
+    v.push_back(makeLabel("Label20", "Frame19", "V.F.:", 2370, 1000, 375, 255));
+    v.push_back(makeInput("Text27", "Frame19", "0.67", 2730, 930, 500, 375));
     for (const char* n : {"Z", "VF", "K0", "K1", "K2"})
         v.push_back(hidden(n)); // filled by the catalog
 

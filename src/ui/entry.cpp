@@ -48,7 +48,7 @@ const std::vector<InputField>& inputFields() {
 
 void filterKey(Form& f, bool signedValue, int& code) {
     if (code == ',')
-        f.messageBox("Use Dot as Decimal Separator!", "Decimal Separation");
+        f.messageBox("Decimal Separation", "Use Dot as Decimal Separator!");
     if (code < 32)
         return;
     if (code == '.' || (code >= '0' && code <= '9'))
@@ -56,6 +56,14 @@ void filterKey(Form& f, bool signedValue, int& code) {
     if (signedValue && code == '-')
         return;
     code = 0;
+}
+
+void requireNonZero(Form& f, const char* field, const char* title, const char* prompt) {
+    if (f.val(field) == 0) {
+        f.messageBox(title, prompt);
+        if (f.val(field) == 0)
+            f.setText(field, "0.001");
+    }
 }
 
 void installEntryRules(Form& f) {

@@ -26,4 +26,9 @@ void filterKey(Form& f, bool signedValue, int& code);
 // Registers the filter and the change rule of every input field.
 void installEntryRules(Form& f);
 
+// The check a calculation makes first on a field it divides by: a zero is reported in a message box
+// (title, prompt) and, if the field still reads zero afterwards, repaired to "0.001"; the calculation
+// then goes on with the repaired value.
+void requireNonZero(Form& f, const char* field, const char* title, const char* prompt);
+
 } // namespace ui

@@ -47,6 +47,8 @@ void Form::setFocusOrder(std::vector<std::string> order) {
 }
 
 void Form::on(std::string_view control, Event ev, Handler h, std::string resultField) {
+    if (ev == Event::Count)
+        throw std::logic_error("Event::Count is no event");
     auto& s = slots_[indexOf(control)];
     s.handlers[static_cast<int>(ev)] = std::move(h);
     s.resultField[static_cast<int>(ev)] = std::move(resultField);
@@ -84,7 +86,7 @@ const Control& Form::control(std::string_view name) const {
     return controls_[indexOf(name)];
 }
 
-Control& Form::mut(std::string_view name) {
+Control& Form::writableControl(std::string_view name) {
     return controls_[indexOf(name)];
 }
 
@@ -112,14 +114,14 @@ void Form::changeText(Control& c, std::string text) {
 }
 
 void Form::setText(std::string_view name, std::string text) {
-    Control& c = mut(name);
+    Control& c = writableControl(name);
     if (!isTextual(c))
         throw std::logic_error("setText on " + c.name);
     changeText(c, std::move(text));
 }
 
 void Form::setEnabled(std::string_view name, bool on) {
-    Control& c = mut(name);
+    Control& c = writableControl(name);
     if (c.enabled == on)
         return;
     c.enabled = on;
@@ -127,7 +129,7 @@ void Form::setEnabled(std::string_view name, bool on) {
 }
 
 void Form::setVisible(std::string_view name, bool on) {
-    Control& c = mut(name);
+    Control& c = writableControl(name);
     if (c.visible == on)
         return;
     c.visible = on;
@@ -135,7 +137,7 @@ void Form::setVisible(std::string_view name, bool on) {
 }
 
 void Form::setBold(std::string_view name, bool on) {
-    Control& c = mut(name);
+    Control& c = writableControl(name);
     if (c.bold == on)
         return;
     c.bold = on;
@@ -143,7 +145,7 @@ void Form::setBold(std::string_view name, bool on) {
 }
 
 void Form::setFontSize(std::string_view name, int points) {
-    Control& c = mut(name);
+    Control& c = writableControl(name);
     if (c.fontSize == points)
         return;
     c.fontSize = points;
@@ -151,7 +153,7 @@ void Form::setFontSize(std::string_view name, int points) {
 }
 
 void Form::setBack(std::string_view name, BackColor col) {
-    Control& c = mut(name);
+    Control& c = writableControl(name);
     if (c.back == col)
         return;
     c.back = col;
@@ -193,10 +195,10 @@ void Form::setValue(std::string_view scrollBar, int v) {
 }
 
 void Form::setItems(std::string_view name, std::vector<std::string> items) {
-    mut(name).items = std::move(items);
+    writableControl(name).items = std::move(items);
 }
 
-void Form::messageBox(const std::string& prompt, const std::string& title) {
+void Form::messageBox(const std::string& title, const std::string& prompt) {
     ++messageCount_;
     if (ports_)
         ports_->messageBox(title, prompt);
@@ -226,7 +228,7 @@ void Form::runGuarded(const Handler& h, const std::string& resultField) {
     try {
         h(*this);
     } catch (const num::ArithFault& f) {
-        messageBox(f.what(), "Arithmetic Error");
+        messageBox("Arithmetic Error", f.what());
         if (!resultField.empty())
             setText(resultField, "");
     }
@@ -291,7 +293,7 @@ bool Form::userType(std::string_view name, char32_t ch) {
     if (code == 0)
         return true;
     // An appended character always changes the text: append in place, then raise Change.
-    Control& c = mut(name);
+    Control& c = writableControl(name);
     c.text += utf8(static_cast<char32_t>(code));
     notify(c, Property::Text);
     raise(static_cast<int>(&c - controls_.data()), Event::Change);
@@ -303,7 +305,7 @@ bool Form::userEdit(std::string_view name, std::string text) {
         return false;
     if (!acceptsText(name))
         return true;
-    changeText(mut(name), std::move(text));
+    changeText(writableControl(name), std::move(text));
     return true;
 }
 
@@ -328,7 +330,7 @@ bool Form::userClick(std::string_view name) {
 }
 
 bool Form::userPick(std::string_view combo, std::string_view item) {
-    Control& c = mut(combo);
+    Control& c = writableControl(combo);
     if (c.kind != Kind::ComboBox || !userFocus(combo))
         return false;
     if (c.text != item) {

@@ -4,7 +4,7 @@
 
 #include "ui/controls.h"
 
-#include <cstdint>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,8 +15,10 @@
 
 namespace ui {
 
-enum class Event { Click, Change, GotFocus, LostFocus };
-inline constexpr int kEventCount = 4;
+// The events a control raises. `Count` is no event: it closes the list, so that the tables indexed by
+// event grow with it.
+enum class Event { Click, Change, GotFocus, LostFocus, Count };
+inline constexpr int kEventCount = static_cast<int>(Event::Count);
 
 class Form;
 using Handler = std::function<void(Form&)>;
@@ -34,13 +36,6 @@ class Ports {
 
 // Which property of a control the program changed, for the binding that mirrors it.
 enum class Property { Text, Enabled, Visible, Bold, FontSize, Value, Back };
-
-// Window-level variables that the start-up sets and the line panel reads.
-struct WindowVars {
-    double NL = 0;    // half-wave cycles of line used by the line computation
-    int16_t CF = 0;   // power-exchange flag, 1 only while the exchange runs
-    int16_t CONT = 0; // index of the last catalog entry
-};
 
 class Form {
   public:
@@ -86,7 +81,7 @@ class Form {
     const std::vector<std::string>& items(std::string_view name) const { return control(name).items; }
     void setItems(std::string_view name, std::vector<std::string> items);
 
-    void messageBox(const std::string& prompt, const std::string& title);
+    void messageBox(const std::string& title, const std::string& prompt);
     void openDocument(const std::string& address);
     int messageCount() const { return messageCount_; }
 
@@ -95,8 +90,7 @@ class Form {
     void setDecimalSign(char c) { decimalSign_ = c; }
     std::string fmt(double v, std::string_view pattern) const;
 
-    // Window-level variables. The shared ones, and one plain struct per calculator, made on first use.
-    WindowVars shared;
+    // Window-level variables: one plain struct per calculator, made on first use.
     template <class T> T& vars() {
         auto& slot = vars_[std::type_index(typeid(T))];
         if (!slot)
@@ -130,12 +124,12 @@ class Form {
 
   private:
     struct Slots {
-        Handler handlers[kEventCount];
-        std::string resultField[kEventCount];
+        std::array<Handler, kEventCount> handlers;
+        std::array<std::string, kEventCount> resultField;
         KeyHandler keyPress;
     };
     int indexOf(std::string_view name) const;
-    Control& mut(std::string_view name);
+    Control& writableControl(std::string_view name);
     void raise(int index, Event ev);
     void runGuarded(const Handler& h, const std::string& resultField);
     void notify(const Control& c, Property p);

@@ -2,8 +2,6 @@
 
 #include "ui/controlset.h"
 
-#include <cstdint>
-
 namespace ui {
 
 void createControls(Form& f) {
@@ -14,9 +12,6 @@ void createControls(Form& f) {
 }
 
 void formLoad(Form& f) {
-    f.shared.NL = 1;
-    f.shared.CF = 0;
-    f.shared.CONT = static_cast<int16_t>(static_cast<int16_t>(f.items("Combo2").size()) - 1);
     f.setFontSize("Command7", 24);
     f.setBold("Command7", true);
     f.setText("Combo1", "1");

@@ -73,6 +73,7 @@ class SmallWindow : public ::testing::Test {
         case Event::GotFocus:
             return ".GotFocus";
         case Event::LostFocus:
+        case Event::Count:
             break;
         }
         return ".LostFocus";
@@ -127,7 +128,7 @@ TEST_F(SmallWindow, OptionClicks) {
 }
 
 TEST_F(SmallWindow, AClickWhoseFocusMoveShowedAMessageIsLost) {
-    f.on("A", Event::LostFocus, [](Form& form) { form.messageBox("leaving", "A"); });
+    f.on("A", Event::LostFocus, [](Form& form) { form.messageBox("A", "leaving"); });
     f.userClick("Btn");
     EXPECT_EQ(f.focused(), "Btn");
     EXPECT_EQ(events, (V{"Btn.GotFocus"}));

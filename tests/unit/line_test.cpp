@@ -34,7 +34,6 @@ TEST(Catalog, SeventyThreeDistinctNamesInTheirOrder) {
 TEST(Catalog, WindowListsHoldTheStoredIntegersRowByRow) {
     ui::Form f;
     wiring::start(f);
-    EXPECT_EQ(f.shared.CONT, 72);
     for (const char* list : {"Combo2", "Z", "VF", "K0", "K1", "K2"})
         EXPECT_EQ(f.items(list).size(), 73u) << list;
     EXPECT_EQ(f.items("Combo2")[18], "RG-213 (generic)");
@@ -49,6 +48,9 @@ TEST(Catalog, WindowListsHoldTheStoredIntegersRowByRow) {
     EXPECT_EQ(f.items("K2")[56], "89496");
     EXPECT_EQ(f.items("K0")[44], "2088830");
     EXPECT_EQ(f.items("Z")[41], "1250");
+    // The lookup by name reaches the last row.
+    f.setText("Combo2", "Aircell 7");
+    EXPECT_EQ(f.vars<line::LineVars>().IND, 72);
 }
 
 // ---- CableLoss ----------------------------------------------------------------------------------------
@@ -186,11 +188,11 @@ TEST(PowerExchange, FlagIsLoweredWhenTheExchangeIsStopped) {
     wiring::start(f);
     f.setText("Text23", "50");
     f.userClick("Command9"); // no far-point power yet: a division by zero
-    EXPECT_EQ(f.shared.CF, 0);
+    EXPECT_EQ(f.vars<line::LineVars>().CF, 0);
     EXPECT_EQ(f.text("Text29"), "100");
     f.userScroll("HScroll1", 1);
     f.userClick("Command9");
-    EXPECT_EQ(f.shared.CF, 0);
+    EXPECT_EQ(f.vars<line::LineVars>().CF, 0);
     EXPECT_EQ(f.control("Text29").back, ui::BackColor::Highlight);
 }
 
