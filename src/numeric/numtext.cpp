@@ -4,6 +4,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace num {
 
@@ -47,14 +49,45 @@ int digitValue(char c, int base) {
     return d < base ? d : -1;
 }
 
-// An unsigned integer of any length in base 16 or 8; too large for a double is an overflow.
+// An unsigned integer of any length in base 16 or 8, rounded once to the nearest double (ties to even);
+// too large for a double is an overflow. Every digit is a whole number of bits, so the integer is kept
+// exactly: its leading 64 bits, how many bits follow them, and whether any of those is set.
 double readInteger(Reader& r, int base) {
-    double v = 0.0;
+    const int bitsPerDigit = base == 16 ? 4 : 3;
+    std::uint64_t lead = 0; // the leading bits, from the first set bit on
+    int leadBits = 0;
+    long long tailBits = 0; // bits after the leading 64
+    bool tailSet = false;
     for (int d; (d = digitValue(r.peek(), base)) >= 0; r.next()) {
-        v = v * base + d;
-        if (std::isinf(v))
-            fault(ArithFault::Kind::Overflow);
+        for (int b = bitsPerDigit - 1; b >= 0; --b) {
+            const unsigned bit = (static_cast<unsigned>(d) >> b) & 1u;
+            if (leadBits == 0 && bit == 0)
+                continue;
+            if (leadBits < 64) {
+                lead = lead << 1 | bit;
+                ++leadBits;
+            } else {
+                ++tailBits;
+                tailSet = tailSet || bit != 0;
+            }
+        }
     }
+    constexpr int kMantissaBits = std::numeric_limits<double>::digits; // 53
+    long long exponent = tailBits;
+    if (leadBits > kMantissaBits) {
+        const int drop = leadBits - kMantissaBits;
+        const std::uint64_t half = std::uint64_t{1} << (drop - 1);
+        const std::uint64_t rest = lead & ((half << 1) - 1);
+        lead >>= drop;
+        exponent += drop;
+        if (rest > half || (rest == half && (tailSet || (lead & 1u) != 0)))
+            ++lead; // may carry to 2^53, which a double holds exactly
+    }
+    if (exponent > std::numeric_limits<double>::max_exponent)
+        fault(ArithFault::Kind::Overflow);
+    const double v = std::ldexp(static_cast<double>(lead), static_cast<int>(exponent));
+    if (std::isinf(v))
+        fault(ArithFault::Kind::Overflow);
     return v;
 }
 

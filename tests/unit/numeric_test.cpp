@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
+#include <utility>
 
 using namespace num;
 
@@ -65,6 +67,38 @@ TEST(Val, HexadecimalOfAnyLengthIsUnsigned) {
     EXPECT_EQ(Val("&HFFFFFFFFFFFFFFFFFF"), std::ldexp(1.0, 72) - 1); // rounds to 2^72
 }
 
+// Past 2^53 a hexadecimal or octal integer is rounded once, to the nearest double: it reads exactly as
+// the same integer typed in decimal (whose reading rounds correctly by its own, separate route).
+TEST(Val, LongHexadecimalAndOctalRoundOnceLikeTheirDecimal) {
+    const std::pair<const char*, const char*> sameInteger[] = {
+        {"&H7715BD1BD6D28285", "8580972592290235013"},
+        {"&H6F0FB23C6F5DA2CE", "8002811035496850126"},
+        {"&H2F828767EFC2F91624A", "14022441153449623118410"},
+        {"&O6622055063034705153340", "62583607227254626016"},
+        {"&O4173576143036223316270723", "20030825677576545595859"},
+    };
+    for (const auto& [based, decimal] : sameInteger)
+        EXPECT_EQ(Val(based), Val(decimal)) << based;
+    EXPECT_EQ(Val("&H7715BD1BD6D28285"), 8580972592290235013.0);
+}
+
+TEST(Val, LongHexadecimalTiesGoToEvenAndLowBitsCount) {
+    // 2^123 + 2^70: exactly half a unit (2^71) above 2^123, whose last mantissa bit is even.
+    const std::string tie = "&H8" + std::string(12, '0') + "4" + std::string(17, '0');
+    EXPECT_EQ(Val(tie), std::ldexp(1.0, 123));
+    // The same with a 1 in the last bit, 53 bits below the kept ones: more than half, up.
+    const std::string aboveTie = "&H8" + std::string(12, '0') + "4" + std::string(16, '0') + "1";
+    EXPECT_EQ(Val(aboveTie), std::ldexp(1.0, 123) + std::ldexp(1.0, 71));
+    // 2^123 + 2^71 + 2^70: half a unit above an odd mantissa, up to the even one.
+    const std::string oddTie = "&H8" + std::string(12, '0') + "C" + std::string(17, '0');
+    EXPECT_EQ(Val(oddTie), std::ldexp(1.0, 123) + std::ldexp(1.0, 72));
+    // The largest double, written out, and an integer just under half a unit above it.
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(Val("&HFFFFFFFFFFFFF8" + std::string(242, '0')), largest);
+    EXPECT_EQ(Val("&HFFFFFFFFFFFFFB" + std::string(242, 'F')), largest);
+    EXPECT_EQ(Val("&H00000" + std::string(12, '0') + "1"), 1.0);
+}
+
 TEST(Val, TooLargeForADoubleIsAnOverflow) {
     for (const char* t : {"1e309", "-1e309", "1e999999999999",
                           "&H1"
@@ -73,7 +107,15 @@ TEST(Val, TooLargeForADoubleIsAnOverflow) {
                           "0000000000000000000000000000000000000000000000"
                           "0000000000000000000000000000000000000000000000"
                           "0000000000000000000000000000000000000000000000"
-                          "000000000000000000000000000000000000000000000"}) {
+                          "000000000000000000000000000000000000000000000",
+                          // half a unit above the largest double rounds up, past it
+                          "&HFFFFFFFFFFFFFC"
+                          "0000000000000000000000000000000000000000000000"
+                          "0000000000000000000000000000000000000000000000"
+                          "0000000000000000000000000000000000000000000000"
+                          "0000000000000000000000000000000000000000000000"
+                          "0000000000000000000000000000000000000000000000"
+                          "000000000000"}) {
         try {
             Val(t);
             ADD_FAILURE() << t << " did not overflow";
