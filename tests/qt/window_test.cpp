@@ -3,6 +3,7 @@
 // raised in the model.
 #include "harness.h"
 
+#include "ui/entry.h"
 #include "ui/window.h"
 
 #include <QAbstractItemView>
@@ -224,6 +225,28 @@ class WindowTest : public QObject {
         QVERIFY(op.seen().empty());
     }
 
+    // Delete as the keyboard really sends it, with the text "\x7f": an edit where the caret is, never a
+    // character for the entry filter (which would drop it, and the Delete with it).
+    void deleteWithItsKeyTextIsNoKeyPress() {
+        Started s;
+        Operator op;
+        QVERIFY(s.active());
+        std::vector<int> filtered;
+        s.form.onKeyPress("Text8", [&](ui::Form& f, int& code) {
+            filtered.push_back(code);
+            ui::filterKey(f, true, code);
+        });
+        typeInto(s, "Text8", "25");
+        QCOMPARE(filtered, (std::vector<int>{'2', '5'}));
+        pressKey(Qt::Key_Home);
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_Delete, QStringLiteral("\x7f"),
+                            Qt::NoModifier);
+        QCOMPARE(filtered.size(), std::size_t(2));
+        QCOMPARE(s.form.text("Text8"), std::string("5"));
+        QCOMPARE(s.as<QLineEdit>("Text8")->text(), QStringLiteral("5"));
+        QVERIFY(op.seen().empty());
+    }
+
     void oneChangePerEditOfTheText() {
         Started s;
         QVERIFY(s.active());
@@ -327,6 +350,39 @@ class WindowTest : public QObject {
         s.form.setValue("HScroll1", 700);
         QCOMPARE(bar->value(), 700);
         QCOMPARE(changes, 2);
+    }
+
+    // The program moves the slider (a direction button, or a value set by a handler) while another
+    // control has the focus: one Change, and the focus stays where it was, with no focus event.
+    void programMovesTheSliderWithoutTakingTheFocus() {
+        Started s;
+        Operator op;
+        QVERIFY(s.active());
+        int changes = 0, slider = 0, text = 0;
+        s.form.on("HScroll1", ui::Event::Change, [&](ui::Form&) { ++changes; });
+        for (ui::Event e : {ui::Event::GotFocus, ui::Event::LostFocus}) {
+            s.form.on("HScroll1", e, [&](ui::Form&) { ++slider; });
+            s.form.on("Text7", e, [&](ui::Form&) { ++text; });
+        }
+        s.clickOn("Text7");
+        text = 0;
+        s.form.setValue("HScroll1", 700);
+        QCOMPARE(s.as<QScrollBar>("HScroll1")->value(), 700);
+        QCOMPARE(changes, 1);
+        QCOMPARE(slider, 0);
+        QCOMPARE(text, 0);
+        QCOMPARE(s.form.focused(), std::string("Text7"));
+        QCOMPARE(s.focusedControl(), std::string("Text7"));
+
+        // "all' RTX --->" clicked with the mouse parks the slider at 1; the focus is on the button.
+        s.clickOn("Option10");
+        QCOMPARE(s.form.value("HScroll1"), 1);
+        QCOMPARE(s.as<QScrollBar>("HScroll1")->value(), 1);
+        QCOMPARE(changes, 2);
+        QCOMPARE(slider, 0);
+        QCOMPARE(s.form.focused(), std::string("Option10"));
+        QCOMPARE(s.focusedControl(), std::string("Option10"));
+        QVERIFY(op.seen().empty());
     }
 
     // The operator's way to a line result: a cable typed into the list, the measured point typed, then
