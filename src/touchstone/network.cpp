@@ -1,0 +1,150 @@
+// What is done with a network once it is read: the values at a frequency, a change of reference, the
+// impedance, and writing a one-port sweep back as a file.
+#include "touchstone/touchstone.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace touchstone {
+
+namespace {
+
+// A decimal of the digits (the first weighs 10^exp10) in plain notation, trailing zeros dropped.
+std::string plain(std::string digits, int exp10, bool negative) {
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    std::string out = negative ? "-" : "";
+    if (exp10 < 0) {
+        out += "0." + std::string(static_cast<std::size_t>(-exp10 - 1), '0') + digits;
+    } else if (static_cast<int>(digits.size()) <= exp10 + 1) {
+        out += digits + std::string(static_cast<std::size_t>(exp10 + 1) - digits.size(), '0');
+    } else {
+        out += digits.substr(0, exp10 + 1) + "." + digits.substr(exp10 + 1);
+    }
+    return out;
+}
+
+// The digits and decimal exponent of a scientific text "d.ddde+x" or "de+x".
+std::pair<std::string, int> splitScientific(std::string_view sci) {
+    const auto e = sci.find('e');
+    std::string digits;
+    for (char c : sci.substr(0, e))
+        if (c != '.')
+            digits += c;
+    int exp10 = 0;
+    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exp10);
+    return {digits, exp10};
+}
+
+bool near(double a, double b) {
+    return std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b));
+}
+
+} // namespace
+
+std::string sixDigits(double v) {
+    if (v == 0 || !std::isfinite(v))
+        return "0";
+    // Rounded half away from zero on the value's 15-significant-digit decimal form, as a person reads it.
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
+    auto [digits, exp10] = splitScientific(std::string_view(buf, r.ptr - buf));
+    std::string kept = digits.substr(0, 6);
+    if (digits[6] >= '5') {
+        int i = 5;
+        for (; i >= 0 && kept[i] == '9'; --i)
+            kept[i] = '0';
+        if (i >= 0) {
+            ++kept[i];
+        } else {
+            kept = "1" + kept.substr(0, 5);
+            ++exp10;
+        }
+    }
+    return plain(kept, exp10, v < 0);
+}
+
+std::string mhzText(double hz) {
+    return sixDigits(hz / 1e6) + " MHz";
+}
+
+std::array<Complex, 4> at(const Network& n, double hz) {
+    const auto& s = n.samples;
+    if (s.empty())
+        throw Error(n.name + ": the data block is empty");
+    const double lo = s.front().hz, hi = s.back().hz;
+    if (!std::isfinite(hz) || ((hz < lo || hz > hi) && !near(hz, lo) && !near(hz, hi))) {
+        const std::string range =
+            s.size() == 1 ? "covers only " + mhzText(lo) : "covers " + mhzText(lo) + " to " + mhzText(hi);
+        throw Error(n.name + " " + range + ": no value at " + mhzText(hz) + ", the file is not extrapolated");
+    }
+    const auto it =
+        std::lower_bound(s.begin(), s.end(), hz, [](const Sample& x, double f) { return x.hz < f; });
+    if (it != s.end() && near(it->hz, hz))
+        return it->s;
+    if (it != s.begin() && near(std::prev(it)->hz, hz))
+        return std::prev(it)->s;
+    if (it == s.begin())
+        return s.front().s;
+    if (it == s.end())
+        return s.back().s;
+    // Linear in the real and the imaginary part separately.
+    const Sample& a = *std::prev(it);
+    const Sample& b = *it;
+    const double t = (hz - a.hz) / (b.hz - a.hz);
+    std::array<Complex, 4> out{};
+    for (int k = 0; k < 4; ++k)
+        out[k] = {a.s[k].real() + t * (b.s[k].real() - a.s[k].real()),
+                  a.s[k].imag() + t * (b.s[k].imag() - a.s[k].imag())};
+    return out;
+}
+
+// Changing a port's real reference from R to R' mixes its waves:
+//   a' = k (a - G b),  b' = k (b - G a),  G = (R' - R) / (R' + R),  k = (R + R') / (2 sqrt(R R')).
+// With b = S a this gives S' = K (S - G) (I - G S)^-1 K^-1, K and G diagonal per port.
+Complex renormalise(Complex s11, double fromOhm, double toOhm) {
+    const double g = (toOhm - fromOhm) / (toOhm + fromOhm);
+    return (s11 - g) / (1.0 - g * s11);
+}
+
+std::array<Complex, 4> renormalise(const std::array<Complex, 4>& s, const std::array<double, 2>& fromOhm,
+                                   double toOhm) {
+    const double g1 = (toOhm - fromOhm[0]) / (toOhm + fromOhm[0]);
+    const double g2 = (toOhm - fromOhm[1]) / (toOhm + fromOhm[1]);
+    const double k1 = (fromOhm[0] + toOhm) / (2.0 * std::sqrt(fromOhm[0] * toOhm));
+    const double k2 = (fromOhm[1] + toOhm) / (2.0 * std::sqrt(fromOhm[1] * toOhm));
+    const Complex s11 = s[0], s21 = s[1], s12 = s[2], s22 = s[3];
+    // A = S - G, B = I - G S, C = A B^-1.
+    const Complex a11 = s11 - g1, a12 = s12, a21 = s21, a22 = s22 - g2;
+    const Complex b11 = 1.0 - g1 * s11, b12 = -g1 * s12, b21 = -g2 * s21, b22 = 1.0 - g2 * s22;
+    const Complex det = b11 * b22 - b12 * b21;
+    const Complex i11 = b22 / det, i12 = -b12 / det, i21 = -b21 / det, i22 = b11 / det;
+    const Complex c11 = a11 * i11 + a12 * i21, c12 = a11 * i12 + a12 * i22;
+    const Complex c21 = a21 * i11 + a22 * i21, c22 = a21 * i12 + a22 * i22;
+    return {c11, c21 * (k2 / k1), c12 * (k1 / k2), c22};
+}
+
+Complex impedance(Complex s11, double refOhm) {
+    return refOhm * (1.0 + s11) / (1.0 - s11);
+}
+
+std::string writeOnePortRI(const std::vector<std::pair<double, Complex>>& points) {
+    std::string out = "! S11 on 50 ohm\n# MHz S RI R 50\n";
+    char buf[64];
+    for (const auto& [hz, s] : points) {
+        // The frequency's shortest decimal, shifted to MHz in the text, reads back as the same double.
+        auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(hz), std::chars_format::scientific);
+        const auto [digits, exp10] = splitScientific(std::string_view(buf, r.ptr - buf));
+        out += plain(digits, exp10 - 6, false);
+        for (double v : {s.real(), s.imag()}) {
+            r = std::to_chars(buf, buf + sizeof buf, v);
+            out += ' ';
+            out.append(buf, r.ptr);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+} // namespace touchstone
