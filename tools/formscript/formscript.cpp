@@ -1,10 +1,14 @@
 #include "tools/formscript/formscript.h"
 
+#include "match/match.h"
 #include "ui/form.h"
 #include "wiring/wiring.h"
 
 #include <charconv>
+#include <cmath>
+#include <complex>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <vector>
@@ -155,6 +159,8 @@ struct Session::Impl {
             const ui::Control& c = target({}, cmd);
             noMore();
             state(c);
+        } else if (cmd == "match") {
+            matchCommand();
         } else {
             throw ScriptError("unknown command '" + cmd + "'");
         }
@@ -221,6 +227,56 @@ struct Session::Impl {
         else
             out_ << '-';
         out_ << '\n';
+    }
+
+    // `match SOURCE MHZ RS`: the L-network designs and the single stub for the source's impedance.
+    void matchCommand() {
+        const std::string source = word(), mhzText = word(), rsText = word();
+        noMore();
+        const auto mhz = number(mhzText), rs = number(rsText);
+        if (source.empty() || !mhz || !rs)
+            throw ScriptError("match takes SOURCE MHZ RS, the numbers with the dot");
+        std::complex<double> z;
+        if (const std::size_t comma = source.find(','); comma != std::string::npos) {
+            const auto r = number(source.substr(0, comma)), x = number(source.substr(comma + 1));
+            if (!r || !x)
+                throw ScriptError("match takes R,X as two numbers with a comma between them");
+            z = {*r, *x};
+        } else {
+            std::string reason;
+            const auto found = windowImpedance(source, reason);
+            if (!found) {
+                out_ << "match| none " << reason << '\n';
+                return;
+            }
+            z = *found;
+        }
+        const match::Result res = match::design(z, *mhz * 1e6, *rs);
+        if (!res.none.empty()) {
+            out_ << "match| none " << res.none << '\n';
+            return;
+        }
+        for (const match::Design& d : res.designs)
+            out_ << "match| " << match::topologyName(d.topology) << ' ' << match::reactanceText(d.seriesX)
+                 << ' ' << match::reactanceText(d.shuntX) << ' ' << match::partText(d.series) << ' '
+                 << match::partText(d.shunt) << ' ' << match::swrText(d.e24Swr) << '\n';
+        out_ << "match| stub " << match::degreesText(res.stub.distanceDeg) << ' '
+             << match::degreesText(res.stub.openDeg) << ' ' << match::degreesText(res.stub.shortDeg) << '\n';
+    }
+
+    // The impedance a window source shows now, or nothing with the reason.
+    std::optional<std::complex<double>> windowImpedance(const std::string& source, std::string& reason) {
+        (void)reason;
+        throw ScriptError("match takes R,X (the window's sources come with the chart), not '" + source + "'");
+    }
+
+    // A whole text as a finite number with the dot, independent of the locale.
+    static std::optional<double> number(const std::string& t) {
+        double v = 0;
+        const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+        if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v))
+            return std::nullopt;
+        return v;
     }
 
     std::ostream& out_;
