@@ -54,12 +54,17 @@ double nearestOf(double v, const int* series, int n) {
     return best;
 }
 
-std::string general(double v, int digits) {
+std::string withSign(std::string t, char decimalSign) {
+    std::replace(t.begin(), t.end(), '.', decimalSign);
+    return t;
+}
+
+std::string general(double v, int digits, char decimalSign) {
     if (v == 0.0)
         v = 0.0; // no "-0"
     std::array<char, 64> buf{};
     const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::general, digits);
-    return std::string(buf.data(), r.ptr);
+    return withSign(std::string(buf.data(), r.ptr), decimalSign);
 }
 
 Stub singleStub(double r, double x, bool onConductanceCircle, double hz, double vf) {
@@ -166,8 +171,12 @@ double swr(Complex z, double rs) {
 
 Result design(Complex load, double hz, double rs, double velocityFactor) {
     Result res;
-    if (!(hz > 0.0) || !std::isfinite(hz)) {
+    if (!(hz > 0.0)) {
         res.none = "frequency must be above 0";
+        return res;
+    }
+    if (!(hz < 1e300)) {
+        res.none = "frequency out of range";
         return res;
     }
     if (!(rs > 0.0) || !std::isfinite(rs)) {
@@ -183,8 +192,12 @@ Result design(Complex load, double hz, double rs, double velocityFactor) {
         return res;
     }
 
-    // Normalised on Rs: z = r + jx.
+    // Normalised on Rs: z = r + jx. Beyond 1e100 either way the squares below would leave the doubles.
     const double r = load.real() / rs, x = load.imag() / rs;
+    if (!(r >= 1e-100 && r <= 1e100 && std::abs(x) <= 1e100)) {
+        res.none = "load impedance out of range";
+        return res;
+    }
     // The two conditions, each snapped to its exact boundary when it is within rounding of it (the match
     // that the snapped design gives is then off by rounding only, and no near-copy of a design appears):
     //  q1 = r(r - 1) + x^2 >= 0: the load's conductance is at most 1/Rs (shunt element at the load);
@@ -293,13 +306,13 @@ std::string topologyName(Topology t) {
     return t == Topology::ShuntLoad ? "shunt-load" : "shunt-source";
 }
 
-std::string reactanceText(double x) {
+std::string reactanceText(double x, char decimalSign) {
     if (std::isinf(x))
         return "open";
-    return general(x, 9);
+    return general(x, 9, decimalSign);
 }
 
-std::string partText(const Part& p) {
+std::string partText(const Part& p, char decimalSign) {
     switch (p.kind) {
     case PartKind::Short:
         return "short";
@@ -307,23 +320,25 @@ std::string partText(const Part& p) {
         return "open";
     case PartKind::Inductor:
         // nH below what would read as 1000nH, uH from there on
-        return p.value * 1e9 < 999.9995 ? general(p.value * 1e9, 6) + "nH" : general(p.value * 1e6, 6) + "uH";
+        return p.value * 1e9 < 999.9995 ? general(p.value * 1e9, 6, decimalSign) + "nH"
+                                        : general(p.value * 1e6, 6, decimalSign) + "uH";
     case PartKind::Capacitor:
         break;
     }
-    return p.value * 1e12 < 999.9995 ? general(p.value * 1e12, 6) + "pF" : general(p.value * 1e9, 6) + "nF";
+    return p.value * 1e12 < 999.9995 ? general(p.value * 1e12, 6, decimalSign) + "pF"
+                                     : general(p.value * 1e9, 6, decimalSign) + "nF";
 }
 
-std::string degreesText(double deg) {
-    return general(deg, 9);
+std::string degreesText(double deg, char decimalSign) {
+    return general(deg, 9, decimalSign);
 }
 
-std::string swrText(double swr) {
+std::string swrText(double swr, char decimalSign) {
     if (!std::isfinite(swr))
         return "inf";
     std::array<char, 64> buf{};
     const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), swr, std::chars_format::fixed, 3);
-    return std::string(buf.data(), r.ptr);
+    return withSign(std::string(buf.data(), r.ptr), decimalSign);
 }
 
 } // namespace match

@@ -60,7 +60,8 @@ struct Result {
 // root of zero gives one design. A circuit that two topologies share (series element alone when R == Rs,
 // shunt element alone when the load's conductance is 1/Rs) is listed once: series alone as ShuntSource,
 // shunt alone as ShuntLoad. The load already equal to Rs gives no design and a reason in `none`; so do
-// R <= 0, Rs <= 0, hz <= 0 and values that are not finite. `velocityFactor` only sizes the stub in metres.
+// R <= 0, Rs <= 0, hz <= 0 or >= 1e300, R/Rs or |X|/Rs above 1e100, R/Rs below 1e-100, and values that
+// are not finite. `velocityFactor` only sizes the stub in metres.
 Result design(Complex load, double hz, double rs, double velocityFactor = 1.0);
 
 // The impedances (ohm) the source side of the network shows while the design's elements grow from nothing
@@ -85,11 +86,12 @@ double nearestE24(double v);
 // SWR of impedance z on the real reference rs.
 double swr(Complex z, double rs);
 
-// Texts as formscript and the chart window show them, independent of the locale:
-std::string topologyName(Topology t); // "shunt-load", "shunt-source"
-std::string reactanceText(double x);  // 9 significant digits ("-123.456789"), "open" for kOpen
-std::string partText(const Part& p);  // "1.23456uH", "82.0012pF", "3.3nF", "short", "open"
-std::string degreesText(double deg);  // 9 significant digits
-std::string swrText(double swr);      // 3 decimals ("1.024")
+// Texts as formscript and the chart window show them, independent of the C locale; `decimalSign` is the
+// regional decimal sign of displayed results (formscript's `match` always uses the dot):
+std::string topologyName(Topology t);                        // "shunt-load", "shunt-source"
+std::string reactanceText(double x, char decimalSign = '.'); // 9 significant digits, "open" for kOpen
+std::string partText(const Part& p, char decimalSign = '.'); // "1.23456uH", "82.0012pF", "short", "open"
+std::string degreesText(double deg, char decimalSign = '.'); // 9 significant digits
+std::string swrText(double swr, char decimalSign = '.');     // 3 decimals ("1.024")
 
 } // namespace match

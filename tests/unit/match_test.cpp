@@ -240,6 +240,11 @@ TEST(Design, NothingToDesign) {
     EXPECT_EQ(match::design({50, 10}, 0, 50).none, "frequency must be above 0");
     EXPECT_EQ(match::design({50, 10}, 14e6, 0).none, "source resistance must be above 0");
     EXPECT_EQ(match::design({INFINITY, 10}, 14e6, 50).none, "load impedance out of range");
+    // Squares of these would overflow or underflow: refused rather than designed from garbage.
+    EXPECT_EQ(match::design({1e200, 1e200}, 14e6, 50).none, "load impedance out of range");
+    EXPECT_EQ(match::design({50, 50}, 14e6, 1e-300).none, "load impedance out of range");
+    EXPECT_EQ(match::design({1e-300, 5}, 14e6, 50).none, "load impedance out of range");
+    EXPECT_EQ(match::design({50, 10}, 1e301, 50).none, "frequency out of range");
     // A load a hair's breadth from Rs still gets its one exact series design.
     const auto res = match::design({50, 1e-9}, 14e6, 50);
     EXPECT_TRUE(res.none.empty());
@@ -320,6 +325,10 @@ TEST(Texts, NumbersAsTheyAreShown) {
     EXPECT_EQ(match::reactanceText(-0.0), "0");
     EXPECT_EQ(match::swrText(1.0326), "1.033");
     EXPECT_EQ(match::degreesText(12.3456789012), "12.3456789");
+    // The regional decimal sign, when the window shows them.
+    EXPECT_EQ(match::partText({match::PartKind::Capacitor, 82.0012e-12}, ','), "82,0012pF");
+    EXPECT_EQ(match::swrText(1.0326, ','), "1,033");
+    EXPECT_EQ(match::reactanceText(-1.5e-20, ','), "-1,5e-20");
 }
 
 } // namespace
