@@ -3,7 +3,7 @@
 # (for the sanitizer, fuzz, coverage and benchmark builds) can be named on the command line.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev xvfb xauth locales desktop-file-utils appstream dpkg-dev "$@")
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev xvfb xauth locales desktop-file-utils appstream dpkg-dev "$@")
 
 missing=()
 for p in "${packages[@]}"; do

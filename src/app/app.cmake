@@ -7,3 +7,11 @@ target_link_libraries(hamlinecalc_app PUBLIC wiring Qt6::Widgets)
 
 add_executable(hamlinecalc ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(hamlinecalc PRIVATE hamlinecalc_app)
+
+# The Smith chart window: the chart widget, its band plots and the matching part; export as SVG.
+find_package(Qt6 REQUIRED COMPONENTS Svg)
+target_sources(hamlinecalc_app PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/smithchartview.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bandplotview.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/chartwindow.cpp)
+target_link_libraries(hamlinecalc_app PUBLIC Qt6::Svg)

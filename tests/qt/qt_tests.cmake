@@ -46,3 +46,8 @@ if(XVFB_RUN)
 else()
   message(WARNING "xvfb-run not found: the screenshot test is not run (scripts/setup.sh installs it)")
 endif()
+
+# The Smith chart window: pictures in a light and a dark palette, the readout, designs, export.
+hlc_qt_test(chart_test)
+add_test(NAME qt.chart_test COMMAND chart_test)
+set_tests_properties(qt.chart_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

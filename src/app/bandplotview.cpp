@@ -1,0 +1,180 @@
+#include "app/bandplotview.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace app {
+
+namespace {
+
+QColor mix(const QColor& a, const QColor& b, double t) {
+    return QColor::fromRgbF(float(a.redF() * (1 - t) + b.redF() * t),
+                            float(a.greenF() * (1 - t) + b.greenF() * t),
+                            float(a.blueF() * (1 - t) + b.blueF() * t));
+}
+
+QColor hue(int h, const QPalette& palette) {
+    return QColor::fromHsl(h, 200, palette.color(QPalette::Base).lightness() < 128 ? 175 : 85);
+}
+
+QPen pen(const QColor& c, double width, Qt::PenStyle style = Qt::SolidLine) {
+    QPen p(c, width, style);
+    p.setCosmetic(true);
+    return p;
+}
+
+// The SWR axis stops here: an SWR above it is drawn at the top edge.
+constexpr double kSwrCeiling = 25.0;
+
+struct Series {
+    std::function<double(const BandSample&)> value;
+    QColor colour;
+    QString caption;
+};
+
+void plot(QPainter& p, const QRectF& box, const QPalette& pal, const QString& title,
+          const std::vector<BandSample>& s, double panelMhz, const std::vector<Series>& series, double yFloor,
+          double yCeiling) {
+    const QColor text = pal.color(QPalette::Text);
+    const QColor base = pal.color(QPalette::Base);
+    const QFontMetricsF fm(p.font());
+    const double h = fm.height();
+    const QRectF area(box.left() + fm.horizontalAdvance(QStringLiteral("00.00")) + 8, box.top() + h * 1.3, 0,
+                      0);
+    const QRectF plotArea(area.topLeft(), QPointF(box.right() - 6, box.bottom() - h * 1.4));
+    if (plotArea.width() < 20 || plotArea.height() < 20)
+        return;
+    p.setPen(text);
+    p.drawText(QRectF(box.left(), box.top(), box.width(), h), Qt::AlignLeft | Qt::AlignTop, title);
+
+    const double f0 = s.front().mhz, f1 = std::max(s.back().mhz, s.front().mhz + 1e-9);
+    double lo = yFloor, hi = yFloor;
+    for (const BandSample& b : s)
+        for (const Series& ser : series) {
+            const double v = ser.value(b);
+            if (std::isfinite(v))
+                hi = std::max(hi, std::min(v, yCeiling));
+        }
+    if (hi <= lo)
+        hi = lo + 1;
+    hi += (hi - lo) * 0.05;
+    const auto X = [&](double f) { return plotArea.left() + (f - f0) / (f1 - f0) * plotArea.width(); };
+    const auto Y = [&](double v) {
+        v = std::isfinite(v) ? std::clamp(v, lo, hi) : hi;
+        return plotArea.bottom() - (v - lo) / (hi - lo) * plotArea.height();
+    };
+
+    // Grid and tick labels.
+    const QColor grid = mix(base, text, 0.25);
+    for (double t : axisTicks(lo, hi, 5)) {
+        p.setPen(pen(grid, 1.0));
+        p.drawLine(QPointF(plotArea.left(), Y(t)), QPointF(plotArea.right(), Y(t)));
+        p.setPen(text);
+        p.drawText(QRectF(box.left(), Y(t) - h / 2, plotArea.left() - box.left() - 4, h),
+                   Qt::AlignRight | Qt::AlignVCenter, QString::number(t, 'g', 4));
+    }
+    for (double t : axisTicks(f0, f1, 4)) {
+        p.setPen(pen(grid, 1.0));
+        p.drawLine(QPointF(X(t), plotArea.top()), QPointF(X(t), plotArea.bottom()));
+        p.setPen(text);
+        const QString label = QString::number(t, 'g', 6);
+        const double w = fm.horizontalAdvance(label) + 4;
+        p.drawText(QRectF(X(t) - w / 2, plotArea.bottom() + 2, w, h), Qt::AlignCenter, label);
+    }
+    p.setPen(pen(mix(base, text, 0.6), 1.0));
+    p.drawRect(plotArea);
+
+    // The panel's frequency.
+    if (panelMhz >= f0 && panelMhz <= f1) {
+        p.setPen(pen(text, 1.0, Qt::DashLine));
+        p.drawLine(QPointF(X(panelMhz), plotArea.top()), QPointF(X(panelMhz), plotArea.bottom()));
+    }
+
+    // The curves, clipped to the plot, and their captions at the top right.
+    p.save();
+    p.setClipRect(plotArea.adjusted(-1, -1, 1, 1));
+    for (const Series& ser : series) {
+        QPolygonF poly;
+        poly.reserve(int(s.size()));
+        for (const BandSample& b : s)
+            poly << QPointF(X(b.mhz), Y(ser.value(b)));
+        p.setPen(pen(ser.colour, 1.5));
+        if (poly.size() == 1)
+            p.drawEllipse(poly.front(), 2, 2);
+        else
+            p.drawPolyline(poly);
+    }
+    p.restore();
+    double right = box.right() - 4;
+    for (auto it = series.rbegin(); it != series.rend(); ++it) {
+        const double w = fm.horizontalAdvance(it->caption) + 4;
+        p.setPen(it->colour);
+        p.drawText(QRectF(right - w, box.top(), w, h), Qt::AlignRight | Qt::AlignTop, it->caption);
+        right -= w + 8;
+    }
+}
+
+} // namespace
+
+std::vector<double> axisTicks(double lo, double hi, int count) {
+    std::vector<double> ticks;
+    if (!(hi > lo) || count < 1 || !std::isfinite(lo) || !std::isfinite(hi))
+        return ticks;
+    const double raw = (hi - lo) / count;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = power;
+    for (double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * power >= raw) {
+            step = m * power;
+            break;
+        }
+    for (double t = std::ceil(lo / step - 1e-9) * step; t <= hi + step * 1e-9; t += step)
+        ticks.push_back(std::abs(t) < step * 1e-9 ? 0.0 : t);
+    return ticks;
+}
+
+BandPlotView::BandPlotView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("SWR e perdita nella banda"));
+}
+
+void BandPlotView::setBand(std::vector<BandSample> samples, double panelMhz) {
+    samples_ = std::move(samples);
+    panelMhz_ = panelMhz;
+    update();
+}
+
+void BandPlotView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    render(p, QRectF(rect()), palette());
+}
+
+void BandPlotView::render(QPainter& p, const QRectF& rect, const QPalette& pal) const {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.fillRect(rect, pal.color(QPalette::Base));
+    if (samples_.empty()) {
+        p.setPen(pal.color(QPalette::Text));
+        p.drawText(
+            rect.adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+            QStringLiteral("Importare uno sweep a una porta nel pannello della linea per vedere la banda."));
+        p.restore();
+        return;
+    }
+    const QRectF top(rect.left() + 4, rect.top() + 4, rect.width() - 8, rect.height() / 2 - 6);
+    const QRectF bottom(rect.left() + 4, rect.center().y() + 2, rect.width() - 8, rect.height() / 2 - 6);
+    plot(p, top, pal, QStringLiteral("SWR - MHz"), samples_, panelMhz_,
+         {{[](const BandSample& b) { return b.swrMeasured; }, hue(190, pal), QStringLiteral("misurato")},
+          {[](const BandSample& b) { return b.swrMoved; }, hue(330, pal), QStringLiteral("lontano")}},
+         1.0, kSwrCeiling);
+    plot(p, bottom, pal, QStringLiteral("Perdita totale (dB) - MHz"), samples_, panelMhz_,
+         {{[](const BandSample& b) { return b.totalLossDb; }, hue(30, pal), QStringLiteral("perdita")}}, 0.0,
+         1e9);
+    p.restore();
+}
+
+} // namespace app

@@ -1,0 +1,42 @@
+// The band beside the Smith chart: the SWR against frequency at both ends of the line, and the line's
+// total loss against frequency, with the line panel's own frequency marked. Drawn with QPainter.
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+namespace app {
+
+struct BandSample {
+    double mhz;
+    double swrMeasured; // at the measured point
+    double swrMoved;    // at the far point
+    double totalLossDb; // of the line's length at this frequency
+};
+
+class BandPlotView : public QWidget {
+  public:
+    explicit BandPlotView(QWidget* parent = nullptr);
+
+    // The samples in order of frequency; panelMhz is marked with a vertical line.
+    void setBand(std::vector<BandSample> samples, double panelMhz);
+    const std::vector<BandSample>& samples() const { return samples_; }
+    double panelMhz() const { return panelMhz_; }
+
+    void render(QPainter& painter, const QRectF& rect, const QPalette& palette) const;
+
+    QSize sizeHint() const override { return {340, 420}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::vector<BandSample> samples_;
+    double panelMhz_ = 0;
+};
+
+// Tick values for an axis from lo to hi: steps of 1, 2 or 5 times a power of ten, about `count` of them.
+std::vector<double> axisTicks(double lo, double hi, int count);
+
+} // namespace app

@@ -1,0 +1,355 @@
+#include "app/chartwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <optional>
+
+namespace app {
+
+namespace {
+
+// A number typed into one of this window's fields, with the dot; nullopt when it is none.
+std::optional<double> number(const QLineEdit* edit) {
+    bool ok = false;
+    const double v = edit->text().trimmed().toDouble(&ok); // always the dot, whatever the locale
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+QString plain(double v) {
+    return QString::number(v, 'g', 10);
+}
+
+// Schematic symbols between two points of a horizontal or vertical wire.
+void inductor(QPainter& p, QPointF a, QPointF b) {
+    const QPointF d = (b - a) / 4.0;
+    const bool horizontal = std::abs(d.x()) > std::abs(d.y());
+    QPainterPath path(a);
+    for (int i = 0; i < 4; ++i) {
+        const QPointF from = a + d * i, to = a + d * (i + 1);
+        const QPointF bulge =
+            horizontal ? QPointF(0, -std::abs(d.x()) * 1.2) : QPointF(std::abs(d.y()) * 1.2, 0);
+        path.cubicTo(from + bulge, to + bulge, to);
+    }
+    p.drawPath(path);
+}
+
+void capacitor(QPainter& p, QPointF a, QPointF b) {
+    const QPointF mid = (a + b) / 2.0;
+    const bool horizontal = std::abs(b.x() - a.x()) > std::abs(b.y() - a.y());
+    const QPointF gap = horizontal ? QPointF(2.5, 0) : QPointF(0, 2.5);
+    const QPointF plate = horizontal ? QPointF(0, 7) : QPointF(7, 0);
+    p.drawLine(a, mid - gap);
+    p.drawLine(mid + gap, b);
+    p.drawLine(mid - gap - plate, mid - gap + plate);
+    p.drawLine(mid + gap - plate, mid + gap + plate);
+}
+
+void element(QPainter& p, QPointF a, QPointF b, double x) {
+    if (x > 0)
+        inductor(p, a, b);
+    else
+        capacitor(p, a, b);
+}
+
+} // namespace
+
+QPixmap schematic(const DesignRow& d, const QPalette& palette, double dpr) {
+    const QSize size(110, 44);
+    QPixmap pm(size * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(palette.color(QPalette::Text), 1.3);
+    pen.setCosmetic(true);
+    p.setPen(pen);
+    QFont f = p.font();
+    f.setPointSizeF(7);
+    p.setFont(f);
+    const double top = 12, ground = 40, left = 18, right = 92;
+    // The source on the left, the load on the right, the common ground below.
+    p.drawText(QRectF(0, top - 11, left, 10), Qt::AlignCenter, QStringLiteral("Rs"));
+    p.drawText(QRectF(right, top - 11, 18, 10), Qt::AlignCenter, QStringLiteral("Z"));
+    p.drawLine(QPointF(left - 6, ground), QPointF(right + 6, ground));
+    p.drawLine(QPointF(left, top), QPointF(left, ground));
+    p.drawLine(QPointF(right, top), QPointF(right, ground));
+    p.setBrush(palette.color(QPalette::Text));
+    p.drawEllipse(QPointF(left, top), 2, 2);
+    p.drawEllipse(QPointF(right, top), 2, 2);
+    p.setBrush(Qt::NoBrush);
+    const double node = d.shuntAtLoad ? 72 : 38; // where the shunt element hangs
+    const double s0 = d.shuntAtLoad ? 30 : 50, s1 = d.shuntAtLoad ? 60 : 80;
+    p.drawLine(QPointF(left, top), QPointF(s0, top));
+    p.drawLine(QPointF(s1, top), QPointF(right, top));
+    if (d.seriesX != 0 && std::isfinite(d.seriesX))
+        element(p, QPointF(s0, top), QPointF(s1, top), d.seriesX);
+    else
+        p.drawLine(QPointF(s0, top), QPointF(s1, top));
+    if (std::isfinite(d.shuntX)) {
+        p.drawLine(QPointF(node, top), QPointF(node, top + 5));
+        p.drawLine(QPointF(node, ground - 5), QPointF(node, ground));
+        element(p, QPointF(node, top + 5), QPointF(node, ground - 5), d.shuntX);
+    }
+    return pm;
+}
+
+ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("Carta di Smith"));
+    setAccessibleName(QStringLiteral("Carta di Smith"));
+
+    chart_ = new SmithChartView;
+    readout_ = new QLabel;
+    readout_->setAccessibleName(QStringLiteral("Lettura al cursore"));
+    readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    readout_->setMinimumHeight(readout_->fontMetrics().height() * 2 + 4);
+    chart_->onReadout = [this](const QString& text) { readout_->setText(text); };
+
+    reference_ = new QLineEdit(QStringLiteral("50"));
+    reference_->setAccessibleName(QStringLiteral("Impedenza di riferimento della carta (ohm)"));
+    reference_->setMaximumWidth(70);
+    connect(reference_, &QLineEdit::textEdited, this, [this] {
+        if (auto v = number(reference_); v && *v > 0)
+            chart_->setReference(*v);
+    });
+    admittance_ = new QCheckBox(QStringLiteral("Griglia ammettenze"));
+    connect(admittance_, &QCheckBox::toggled, chart_, &SmithChartView::setAdmittanceGrid);
+    swrCircles_ = new QCheckBox(QStringLiteral("Cerchi SWR"));
+    connect(swrCircles_, &QCheckBox::toggled, chart_, &SmithChartView::setSwrCircles);
+    auto* png = new QPushButton(QStringLiteral("PNG..."));
+    png->setToolTip(QStringLiteral("Esporta la carta come immagine PNG."));
+    connect(png, &QPushButton::clicked, this, [this] { exportChart(false); });
+    auto* svg = new QPushButton(QStringLiteral("SVG..."));
+    svg->setToolTip(QStringLiteral("Esporta la carta come disegno SVG."));
+    connect(svg, &QPushButton::clicked, this, [this] { exportChart(true); });
+
+    auto* bar = new QHBoxLayout;
+    auto* refLabel = new QLabel(QStringLiteral("Rif. (ohm):"));
+    refLabel->setBuddy(reference_);
+    bar->addWidget(refLabel);
+    bar->addWidget(reference_);
+    bar->addWidget(admittance_);
+    bar->addWidget(swrCircles_);
+    bar->addStretch();
+    bar->addWidget(png);
+    bar->addWidget(svg);
+
+    auto* left = new QWidget;
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->addLayout(bar);
+    leftLayout->addWidget(chart_, 1);
+    leftLayout->addWidget(readout_);
+
+    tabs_ = new QTabWidget;
+    tabs_->addTab(buildMatchPage(), QStringLiteral("Adattamento"));
+    tabs_->addTab(buildBandPage(), QStringLiteral("Banda"));
+    tabs_->setTabEnabled(1, false);
+
+    auto* split = new QSplitter(Qt::Horizontal);
+    split->addWidget(left);
+    split->addWidget(tabs_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(split);
+    resize(940, 620);
+}
+
+QWidget* ChartWindow::buildBandPage() {
+    bandPage_ = new QWidget;
+    plots_ = new BandPlotView;
+    saveSweep_ = new QPushButton(QStringLiteral("Salva sweep spostato..."));
+    saveSweep_->setToolTip(
+        QStringLiteral("Salva lo sweep spostato lungo la linea come file Touchstone (.s1p)."));
+    connect(saveSweep_, &QPushButton::clicked, this, [this] {
+        if (onSaveMovedSweep)
+            onSaveMovedSweep();
+    });
+    auto* l = new QVBoxLayout(bandPage_);
+    l->addWidget(plots_, 1);
+    l->addWidget(saveSweep_, 0, Qt::AlignRight);
+    return bandPage_;
+}
+
+QWidget* ChartWindow::buildMatchPage() {
+    auto* page = new QWidget;
+    source_ = new QComboBox;
+    source_->addItems({QStringLiteral("Punto"), QStringLiteral("Linea: punto lontano"),
+                       QStringLiteral("Linea: punto misurato"), QStringLiteral("Tuner: antenna"),
+                       QStringLiteral("Digitata")});
+    source_->setAccessibleName(QStringLiteral("Sorgente di Z"));
+    typedR_ = new QLineEdit(QStringLiteral("50"));
+    typedX_ = new QLineEdit(QStringLiteral("0"));
+    typedR_->setAccessibleName(QStringLiteral("R digitata (ohm)"));
+    typedX_->setAccessibleName(QStringLiteral("X digitata (ohm)"));
+    lineFrequency_ = new QCheckBox(QStringLiteral("dalla linea"));
+    lineFrequency_->setChecked(true);
+    mhz_ = new QLineEdit(QStringLiteral("14"));
+    mhz_->setAccessibleName(QStringLiteral("Frequenza (MHz)"));
+    rs_ = new QLineEdit(QStringLiteral("50"));
+    rs_->setAccessibleName(QStringLiteral("Rs (ohm)"));
+
+    auto* zRow = new QHBoxLayout;
+    zRow->addWidget(new QLabel(QStringLiteral("R")));
+    zRow->addWidget(typedR_);
+    zRow->addWidget(new QLabel(QStringLiteral("X")));
+    zRow->addWidget(typedX_);
+    auto* fRow = new QHBoxLayout;
+    fRow->addWidget(mhz_);
+    fRow->addWidget(lineFrequency_);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Z da:"), source_);
+    form->addRow(QStringLiteral("Z (ohm):"), zRow);
+    form->addRow(QStringLiteral("MHz:"), fRow);
+    form->addRow(QStringLiteral("Rs (ohm):"), rs_);
+
+    designList_ = new QListWidget;
+    designList_->setIconSize(QSize(110, 44));
+    designList_->setAccessibleName(QStringLiteral("Reti L"));
+    designList_->setWordWrap(true);
+    stub_ = new QLabel;
+    stub_->setWordWrap(true);
+    stub_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    matchMessage_ = new QLabel;
+    matchMessage_->setWordWrap(true);
+
+    auto* l = new QVBoxLayout(page);
+    l->addLayout(form);
+    l->addWidget(matchMessage_);
+    l->addWidget(designList_, 1);
+    l->addWidget(stub_);
+
+    const auto edited = [this] { matchInputsEdited(); };
+    connect(source_, &QComboBox::currentIndexChanged, this, edited);
+    connect(typedR_, &QLineEdit::textEdited, this, edited);
+    connect(typedX_, &QLineEdit::textEdited, this, edited);
+    connect(lineFrequency_, &QCheckBox::toggled, this, edited);
+    connect(mhz_, &QLineEdit::textEdited, this, edited);
+    connect(rs_, &QLineEdit::textEdited, this, [this] {
+        rsTyped_ = true;
+        matchInputsEdited();
+    });
+    connect(designList_, &QListWidget::currentRowChanged, this, [this] { designSelected(); });
+    matchInputsEdited();
+    return page;
+}
+
+void ChartWindow::matchInputsEdited() {
+    if (filling_)
+        return;
+    const bool typed = source_->currentIndex() == int(MatchSource::Typed);
+    typedR_->setReadOnly(!typed);
+    typedX_->setReadOnly(!typed);
+    mhz_->setReadOnly(lineFrequency_->isChecked());
+    if (onMatchInputs)
+        onMatchInputs();
+}
+
+void ChartWindow::setMatchSource(MatchSource source) {
+    source_->setCurrentIndex(int(source));
+}
+
+void ChartWindow::setLineValues(double mhz, double rtxOhm) {
+    filling_ = true;
+    if (lineFrequency_->isChecked())
+        mhz_->setText(plain(mhz));
+    if (!rsTyped_)
+        rs_->setText(plain(rtxOhm));
+    filling_ = false;
+}
+
+MatchInputs ChartWindow::matchInputs() const {
+    MatchInputs in{};
+    in.source = MatchSource(source_->currentIndex());
+    in.typedZ = {number(typedR_).value_or(NAN), number(typedX_).value_or(NAN)};
+    in.lineFrequency = lineFrequency_->isChecked();
+    in.mhz = number(mhz_).value_or(NAN);
+    in.rs = number(rs_).value_or(NAN);
+    return in;
+}
+
+void ChartWindow::setDesigns(std::vector<DesignRow> designs, const QString& stub, const QString& message) {
+    // Keep the operator's choice of topology when the designs are recomputed for new inputs.
+    const int keep = designList_->currentRow();
+    designs_ = std::move(designs);
+    filling_ = true;
+    designList_->clear();
+    const double dpr = devicePixelRatioF();
+    for (const DesignRow& d : designs_) {
+        auto* item = new QListWidgetItem(QIcon(schematic(d, palette(), dpr)), d.text);
+        item->setToolTip(d.shuntAtLoad ? QStringLiteral("Elemento in parallelo dal lato del carico")
+                                       : QStringLiteral("Elemento in parallelo dal lato della sorgente"));
+        designList_->addItem(item);
+    }
+    filling_ = false;
+    stub_->setText(stub);
+    matchMessage_->setText(message);
+    matchMessage_->setVisible(!message.isEmpty());
+    if (keep >= 0 && keep < int(designs_.size()))
+        designList_->setCurrentRow(keep);
+    designSelected();
+}
+
+void ChartWindow::selectDesign(int index) {
+    designList_->setCurrentRow(index);
+}
+
+void ChartWindow::designSelected() {
+    if (filling_)
+        return;
+    ChartContent c = chart_->content();
+    const int row = designList_->currentRow();
+    c.matchPath =
+        row >= 0 && row < int(designs_.size()) ? designs_[size_t(row)].path : std::vector<Complex>{};
+    chart_->setContent(std::move(c));
+}
+
+void ChartWindow::setPicture(std::vector<ChartMarker> markers, std::vector<Complex> linePath) {
+    ChartContent c = chart_->content();
+    c.markers = std::move(markers);
+    c.linePath = std::move(linePath);
+    chart_->setContent(std::move(c));
+}
+
+void ChartWindow::setBand(std::vector<Complex> measured, std::vector<Complex> moved,
+                          std::vector<BandSample> samples, double panelMhz) {
+    ChartContent c = chart_->content();
+    c.measuredSweep = std::move(measured);
+    c.movedSweep = std::move(moved);
+    chart_->setContent(std::move(c));
+    const bool any = !samples.empty();
+    plots_->setBand(std::move(samples), panelMhz);
+    tabs_->setTabEnabled(1, any);
+    saveSweep_->setEnabled(any);
+}
+
+void ChartWindow::exportChart(bool svg) {
+    const QString path = QFileDialog::getSaveFileName(
+        this, svg ? QStringLiteral("Esporta SVG") : QStringLiteral("Esporta PNG"),
+        svg ? QStringLiteral("carta-smith.svg") : QStringLiteral("carta-smith.png"),
+        svg ? QStringLiteral("SVG (*.svg)") : QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (!(svg ? chart_->saveSvg(path) : chart_->savePng(path)))
+        QMessageBox::warning(this, QStringLiteral("Export"), QStringLiteral("Cannot write %1.").arg(path));
+}
+
+} // namespace app

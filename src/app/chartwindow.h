@@ -1,0 +1,109 @@
+// The "Carta di Smith" window: the chart with its reference, grids and export; beside it the band of an
+// imported sweep ("Banda") and the L-network designs for an impedance of the window ("Adattamento").
+// It only shows what it is given; installSmithChart (smithchart.h) feeds it from the window model.
+#pragma once
+
+#include "app/bandplotview.h"
+#include "app/smithchartview.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+
+namespace app {
+
+// One L-network as the "Adattamento" list shows it.
+struct DesignRow {
+    bool shuntAtLoad;          // the shunt element on the load side (else on the source side)
+    double seriesX;            // ohm; 0 when there is no series element
+    double shuntX;             // ohm; infinite when there is no shunt element
+    QString text;              // values and the rounded parts' SWR
+    std::vector<Complex> path; // impedances in ohm from the load to the source resistance
+};
+
+// Where the impedance to be matched comes from.
+enum class MatchSource { Point, LineFar, LineMeasured, TunerAntenna, Typed };
+
+struct MatchInputs {
+    MatchSource source;
+    Complex typedZ;     // ohm, for MatchSource::Typed
+    bool lineFrequency; // the frequency of the line panel, else mhz
+    double mhz;
+    double rs; // ohm
+};
+
+// The small schematic of a design: source, series element, shunt element to ground, load.
+QPixmap schematic(const DesignRow& design, const QPalette& palette, double devicePixelRatio);
+
+class ChartWindow : public QWidget {
+  public:
+    explicit ChartWindow(QWidget* parent = nullptr);
+
+    SmithChartView* chart() const { return chart_; }
+    BandPlotView* plots() const { return plots_; }
+    QLabel* readoutLabel() const { return readout_; }
+    QLineEdit* referenceEdit() const { return reference_; }
+    QTabWidget* tabs() const { return tabs_; }
+
+    // What the window computed: markers and the line's path.
+    void setPicture(std::vector<ChartMarker> markers, std::vector<Complex> linePath);
+    // The band of an imported sweep; an empty band hides the sweeps and disables its page.
+    void setBand(std::vector<Complex> measured, std::vector<Complex> moved, std::vector<BandSample> samples,
+                 double panelMhz);
+    std::function<void()> onSaveMovedSweep;
+
+    // "Adattamento": the line panel's frequency and transceiver impedance as they stand now (the
+    // source resistance follows the latter until the operator types one of their own).
+    void setLineValues(double mhz, double rtxOhm);
+    MatchInputs matchInputs() const;
+    void setMatchSource(MatchSource source);
+    // The designs for the inputs, the single-stub text, or a message in place of designs.
+    void setDesigns(std::vector<DesignRow> designs, const QString& stub, const QString& message);
+    const std::vector<DesignRow>& designs() const { return designs_; }
+    void selectDesign(int index);
+    QListWidget* designList() const { return designList_; }
+    QLabel* matchMessage() const { return matchMessage_; }
+    // Called when an input of the matching part changed; the owner computes and sets the designs.
+    std::function<void()> onMatchInputs;
+
+  private:
+    QWidget* buildMatchPage();
+    QWidget* buildBandPage();
+    void designSelected();
+    void matchInputsEdited();
+    void exportChart(bool svg);
+
+    SmithChartView* chart_;
+    BandPlotView* plots_ = nullptr;
+    QLabel* readout_;
+    QLineEdit* reference_;
+    QCheckBox* admittance_;
+    QCheckBox* swrCircles_;
+    QTabWidget* tabs_;
+    QWidget* bandPage_ = nullptr;
+    QPushButton* saveSweep_ = nullptr;
+
+    QComboBox* source_ = nullptr;
+    QLineEdit* typedR_ = nullptr;
+    QLineEdit* typedX_ = nullptr;
+    QCheckBox* lineFrequency_ = nullptr;
+    QLineEdit* mhz_ = nullptr;
+    QLineEdit* rs_ = nullptr;
+    bool rsTyped_ = false;
+    QListWidget* designList_ = nullptr;
+    QLabel* stub_ = nullptr;
+    QLabel* matchMessage_ = nullptr;
+    std::vector<DesignRow> designs_;
+    bool filling_ = false; // the program fills the matching inputs: no edit of the operator
+};
+
+} // namespace app
