@@ -23,20 +23,23 @@ namespace app {
 namespace {
 
 // Sets a flag for the lifetime of a scope and restores what it was.
-class Flag {
+class ScopedSet {
   public:
-    explicit Flag(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-    ~Flag() { flag_ = was_; }
-    Flag(const Flag&) = delete;
-    Flag& operator=(const Flag&) = delete;
+    explicit ScopedSet(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~ScopedSet() { flag_ = was_; }
+    ScopedSet(const ScopedSet&) = delete;
+    ScopedSet& operator=(const ScopedSet&) = delete;
 
   private:
     bool& flag_;
     bool was_;
 };
 
-int toPixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+// Twips to pixels at a zoom in percent, rounded to the nearest pixel.
+int toPixels(int twips, int zoom) {
+    const long long scaled = static_cast<long long>(twips) * zoom;
+    const long long per = 100LL * kTwipsPerPixel;
+    return static_cast<int>((scaled + per / 2) / per);
 }
 
 bool isButton(const ui::Control& c) {
@@ -69,7 +72,7 @@ QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(for
     QFont base = font();
     base.setPointSizeF(kFontPoints);
     setFont(base);
-    setFixedSize(toPixels(ui::kFormWidth), toPixels(ui::kFormHeight));
+    setFixedSize(sizeAt(zoom_));
 
     for (const ui::Control& c : form_.controls()) {
         if (c.kind == ui::Kind::ListBox)
@@ -115,7 +118,11 @@ QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(for
     keepLabelsClear();
     maskBorderless();
 
-    form_.propertyChanged = [this](const ui::Control& c, ui::Property p) { push(c, p); };
+    form_.propertyChanged = [this](const ui::Control& c, ui::Property p) {
+        push(c, p);
+        if (modelChanged)
+            modelChanged();
+    };
     syncFocus();
 }
 
@@ -131,6 +138,40 @@ QWidget* QtWindow::widget(std::string_view name) const {
 std::string QtWindow::controlOf(const QObject* object) const {
     auto it = owners_.find(object);
     return it == owners_.end() ? std::string() : it->second;
+}
+
+QSize QtWindow::sizeAt(int percent) {
+    return QSize(toPixels(ui::kFormWidth, percent), toPixels(ui::kFormHeight, percent));
+}
+
+void QtWindow::setZoom(int percent) {
+    if (percent == zoom_ || percent <= 0)
+        return;
+    zoom_ = percent;
+    layOut();
+}
+
+// Every control at its place and every text at its size for the zoom; the labels' free parts and the
+// borderless frames' masks follow.
+void QtWindow::layOut() {
+    QFont base = font();
+    base.setPointSizeF(kFontPoints * zoom_ / 100.0);
+    setFont(base); // reaches every control that has no font of its own
+    for (const ui::Control& c : form_.controls()) {
+        QWidget* w = widget(c.name);
+        if (!w)
+            continue;
+        w->setGeometry(pixelRect(c));
+        if (c.bold || c.fontSize > 0)
+            w->setFont(fontOf(c));
+        if (c.kind == ui::Kind::Label)
+            w->setContentsMargins(0, 0, 0, 0);
+        else if (c.kind == ui::Kind::Frame)
+            w->clearMask();
+    }
+    keepLabelsClear();
+    maskBorderless();
+    setFixedSize(sizeAt(zoom_));
 }
 
 // ---- building --------------------------------------------------------------------------------------
@@ -248,7 +289,7 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
                 return;
             form_.userScroll(name, v);
             if (s->value() != form_.value(name)) {
-                Flag f(pushing_);
+                ScopedSet f(pushing_);
                 s->setValue(form_.value(name));
             }
             syncFocus();
@@ -362,17 +403,18 @@ QRect QtWindow::pixelRect(const ui::Control& c) const {
     };
     const QPoint at = origin(c);
     const QPoint holder = c.container.empty() ? QPoint(0, 0) : origin(form_.control(c.container));
-    const int left = toPixels(at.x()) - toPixels(holder.x());
-    const int top = toPixels(at.y()) - toPixels(holder.y());
-    const int right = toPixels(at.x() + c.geom.width) - toPixels(holder.x());
-    const int bottom = toPixels(at.y() + c.geom.height) - toPixels(holder.y());
+    auto px = [this](int twips) { return toPixels(twips, zoom_); };
+    const int left = px(at.x()) - px(holder.x());
+    const int top = px(at.y()) - px(holder.y());
+    const int right = px(at.x() + c.geom.width) - px(holder.x());
+    const int bottom = px(at.y() + c.geom.height) - px(holder.y());
     return QRect(left, top, right - left, bottom - top);
 }
 
 QFont QtWindow::fontOf(const ui::Control& c) const {
     QFont f = font();
     if (c.fontSize > 0)
-        f.setPointSize(c.fontSize);
+        f.setPointSizeF(c.fontSize * zoom_ / 100.0);
     f.setBold(c.bold);
     return f;
 }
@@ -383,7 +425,7 @@ void QtWindow::push(const ui::Control& c, ui::Property p) {
     QWidget* w = widget(c.name);
     if (!w)
         return;
-    Flag f(pushing_);
+    ScopedSet f(pushing_);
     switch (p) {
     case ui::Property::Text:
         pushText(c);
@@ -420,7 +462,7 @@ void QtWindow::push(const ui::Control& c, ui::Property p) {
 
 void QtWindow::pushText(const ui::Control& c) {
     QWidget* w = widget(c.name);
-    Flag f(pushing_);
+    ScopedSet f(pushing_);
     const QString text = QString::fromStdString(c.text);
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         if (e->text() != text) {
@@ -448,7 +490,7 @@ void QtWindow::syncFocus() {
         return;
     if (QWidget* now = focusWidget(); now && (now == target || target->isAncestorOf(now)))
         return;
-    Flag f(movingFocus_);
+    ScopedSet f(movingFocus_);
     target->setFocus(Qt::OtherFocusReason);
 }
 

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -19,9 +20,9 @@ class QMouseEvent;
 
 namespace app {
 
-// One pixel of the window for this many twips. The layout was drawn for a small 8 pt face at 15 twips a
-// pixel; the toolkit's faces are wider, so the whole window is drawn a quarter larger (860 x 848 pixels)
-// and its text a little smaller, and every caption and result keeps the room it was drawn with.
+// One pixel of the window for this many twips at 100 % zoom. The layout was drawn for a small 8 pt face at
+// 15 twips a pixel; the toolkit's faces are wider, so the whole window is drawn a quarter larger (860 x 848
+// pixels) and its text a little smaller, and every caption and result keeps the room it was drawn with.
 inline constexpr int kTwipsPerPixel = 12;
 // The point size of every control's text, unless the model gives a control its own.
 inline constexpr double kFontPoints = 7.5;
@@ -36,6 +37,15 @@ class QtWindow : public QWidget {
     ~QtWindow() override;
 
     ui::Form& form() { return form_; }
+    // The zoom in percent: geometry and text scale together; the model knows nothing of it.
+    int zoom() const { return zoom_; }
+    void setZoom(int percent);
+    // The size of the form at a zoom.
+    static QSize sizeAt(int percent);
+    // Moves the toolkit's focus to the model's (also after the form is put into another widget).
+    void syncFocus();
+    // Called after the model changed a property (once per property).
+    std::function<void()> modelChanged;
     // The widget that shows a control; null for the hidden lists.
     QWidget* widget(std::string_view name) const;
     // The control a widget (or one of its parts) shows; empty when it shows none.
@@ -51,12 +61,12 @@ class QtWindow : public QWidget {
     void stack(QWidget* parent);
     void keepLabelsClear();
     void maskBorderless();
+    void layOut(); // geometry and fonts at the zoom
     QRect pixelRect(const ui::Control& c) const;
     QFont fontOf(const ui::Control& c) const;
 
     void push(const ui::Control& c, ui::Property p); // a property the program changed
     void pushText(const ui::Control& c);
-    void syncFocus(); // moves the toolkit's focus to the model's
 
     bool focusIn(const std::string& name, QEvent* event);
     bool keyPress(const std::string& name, QKeyEvent* event);
@@ -65,6 +75,7 @@ class QtWindow : public QWidget {
     void arrowInGroup(const ui::Control& c, bool forward);
 
     ui::Form& form_;
+    int zoom_ = 100;
     std::unordered_map<std::string, QWidget*> widgets_;
     std::unordered_map<const QObject*, std::string> owners_; // widget or part of it -> control name
     bool pushing_ = false;     // a model change is being shown: the widgets' signals are not user input

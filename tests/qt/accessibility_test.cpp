@@ -39,7 +39,7 @@ void walk(QAccessibleInterface* iface, QStringList frames, const app::QtWindow& 
 
 std::vector<Node> tree(const Started& s) {
     std::vector<Node> nodes;
-    walk(QAccessible::queryAccessibleInterface(s.window.get()), {}, *s.window, nodes);
+    walk(QAccessible::queryAccessibleInterface(s.window), {}, *s.window, nodes);
     return nodes;
 }
 

@@ -2,10 +2,10 @@
 // every message box with OK and remembers what it said.
 #pragma once
 
+#include "app/mainwindow.h"
 #include "app/qtports.h"
 #include "app/qtwindow.h"
 #include "ui/form.h"
-#include "wiring/wiring.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -20,30 +20,32 @@
 
 namespace harness {
 
-// The window as main() builds it: controls, handlers and Load, then the widgets, shown and active.
+// The application window as main() builds it: controls, handlers and Load, then the widgets, shown and
+// active, at the given zoom (100 % unless told: the zoom the screen calls for is tested on its own).
 // beforeWidgets may add to the model what a test needs before the widgets are made from it.
 struct Started {
-    ui::Form form;
-    app::QtPorts ports;
-    std::unique_ptr<app::QtWindow> window;
+    std::unique_ptr<app::MainWindow> mainWindow;
+    ui::Form& form;
+    app::QtPorts& ports;
+    app::QtWindow* window; // the calculator's form inside the application window
 
-    explicit Started(const std::function<void(ui::Form&)>& beforeWidgets = {}) {
-        QApplication::setStyle(QString::fromLatin1(app::kStyleName));
-        form.setPorts(&ports);
-        form.setDecimalSign(app::systemDecimalSign());
-        wiring::start(form);
-        if (beforeWidgets)
-            beforeWidgets(form);
-        window = std::make_unique<app::QtWindow>(form);
-        ports.setOwner(window.get());
-        window->show();
-        window->activateWindow();
+    explicit Started(const std::function<void(ui::Form&)>& beforeWidgets = {}, int zoom = 100)
+        : mainWindow(build(beforeWidgets)), form(mainWindow->form()), ports(mainWindow->ports()),
+          window(mainWindow->formWindow()) {
+        if (zoom > 0)
+            mainWindow->setZoom(zoom);
+        mainWindow->show();
+        mainWindow->activateWindow();
     }
-    bool active() { return QTest::qWaitForWindowActive(window.get()); }
+    static std::unique_ptr<app::MainWindow> build(const std::function<void(ui::Form&)>& beforeWidgets) {
+        QApplication::setStyle(QString::fromLatin1(app::kStyleName));
+        return app::buildApplicationWindow(beforeWidgets);
+    }
+    bool active() { return QTest::qWaitForWindowActive(mainWindow.get()); }
     // After a message box: the window active again, and the control that has the focus in it.
     std::string focusAfterBox() {
-        return QTest::qWaitForWindowActive(window.get()) ? focusedControl()
-                                                         : std::string("(window not active)");
+        return QTest::qWaitForWindowActive(mainWindow.get()) ? focusedControl()
+                                                             : std::string("(window not active)");
     }
 
     QWidget* w(const char* name) const { return window->widget(name); }

@@ -37,7 +37,7 @@ bool isInput(const ui::Control& c) {
 
 // Whether the operator's click at a point of the window reaches the control.
 bool reaches(Started& s, QWidget* target, QPoint inTarget) {
-    QWidget* hit = s.window->childAt(target->mapTo(s.window.get(), inTarget));
+    QWidget* hit = s.window->childAt(target->mapTo(s.window, inTarget));
     return hit && (hit == target || target->isAncestorOf(hit));
 }
 
@@ -192,7 +192,7 @@ class LayoutTest : public QObject {
     void noInputLiesUnderALabelOrFrame() {
         Started s;
         s.form.setVisible("Label36", true);
-        QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
         for (const ui::Control& c : s.form.controls()) {
             QWidget* w = s.w(c.name.c_str());
             if (!w || !isInput(c))

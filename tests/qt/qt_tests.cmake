@@ -10,7 +10,7 @@ function(hlc_qt_test name)
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
 endfunction()
 
-foreach(name window_test layout_test accessibility_test)
+foreach(name window_test layout_test accessibility_test mainwindow_test)
   hlc_qt_test(${name})
   add_test(NAME qt.${name} COMMAND ${name})
   set_tests_properties(qt.${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -31,7 +31,7 @@ class ScreenshotTest : public QObject {
   private slots:
     void windowPicture() {
         harness::Started s;
-        QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
         QVERIFY(s.active());
         s.clickOn("Text7");
         QTest::keyClicks(s.w("Text7"), "25");

@@ -1,0 +1,199 @@
+#include "app/mainwindow.h"
+
+#include "ui/controlset.h"
+#include "wiring/wiring.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+
+#include <algorithm>
+#include <iterator>
+
+namespace app {
+
+namespace {
+
+// Room the window manager takes around a window (title bar and borders), allowed for before the window
+// is shown and its real frame is known.
+constexpr QSize kDecoration(16, 48);
+
+} // namespace
+
+MainWindow::MainWindow(const std::function<void(ui::Form&)>& beforeWidgets) {
+    form_.setPorts(&ports_);
+    form_.setDecimalSign(systemDecimalSign());
+    wiring::start(form_); // controls, handlers and Load
+    if (beforeWidgets)
+        beforeWidgets(form_);
+
+    setWindowTitle(QString::fromStdString(form_.caption()));
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidgetResizable(false);
+    scroll_->setBackgroundRole(QPalette::Window);
+    scroll_->setFocusPolicy(Qt::NoFocus); // the focus stays on the controls; Tab is the model's
+    formWindow_ = new QtWindow(form_);
+    scroll_->setWidget(formWindow_);
+    setCentralWidget(scroll_);
+    formWindow_->syncFocus(); // the focus is given when the window is first activated
+    ports_.setOwner(this);
+
+    // Many changes of one event arrive one by one; followers hear of them once, when the event is done.
+    formWindow_->modelChanged = [this] {
+        if (changePending_)
+            return;
+        changePending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            changePending_ = false;
+            emit modelChanged();
+        });
+    };
+    // The control that takes the focus (Tab, an access key, the program) is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && formWindow_->isAncestorOf(now))
+            scroll_->ensureWidgetVisible(now, 8, 8);
+    });
+
+    buildMenus();
+    fitToScreen();
+}
+
+MainWindow::~MainWindow() {
+    // The form's widgets go before the model they show.
+    delete scroll_;
+    scroll_ = nullptr;
+    formWindow_ = nullptr;
+}
+
+void MainWindow::buildMenus() {
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
+    QAction* quit = fileMenu_->addAction(tr("Esci"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+
+    viewMenu_ = menuBar()->addMenu(tr("&Visualizza"));
+    QAction* in = viewMenu_->addAction(tr("Ingrandisci"), this, &MainWindow::zoomIn);
+    in->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    QAction* out = viewMenu_->addAction(tr("Riduci"), this, &MainWindow::zoomOut);
+    out->setShortcut(QKeySequence::ZoomOut);
+    QAction* normal = viewMenu_->addAction(tr("Dimensione normale"), this, [this] { setZoom(100); });
+    normal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    for (QAction* a : {in, out, normal})
+        a->setShortcutContext(Qt::ApplicationShortcut);
+
+    helpMenu_ = menuBar()->addMenu(tr("A&iuto"));
+}
+
+int MainWindow::zoom() const {
+    return formWindow_->zoom();
+}
+
+void MainWindow::setZoom(int percent) {
+    if (std::find(std::begin(kZoomSteps), std::end(kZoomSteps), percent) == std::end(kZoomSteps) ||
+        percent == zoom())
+        return;
+    formWindow_->setZoom(percent);
+    if (QWidget* focus = QApplication::focusWidget(); focus && formWindow_->isAncestorOf(focus))
+        scroll_->ensureWidgetVisible(focus, 8, 8);
+    emit zoomChanged(percent);
+}
+
+void MainWindow::zoomIn() {
+    const auto* next = std::upper_bound(std::begin(kZoomSteps), std::end(kZoomSteps), zoom());
+    if (next != std::end(kZoomSteps))
+        setZoom(*next);
+}
+
+void MainWindow::zoomOut() {
+    const auto* at = std::lower_bound(std::begin(kZoomSteps), std::end(kZoomSteps), zoom());
+    if (at != std::begin(kZoomSteps))
+        setZoom(*std::prev(at));
+}
+
+int MainWindow::startZoom(QSize room, QSize around) {
+    auto fits = [&](int percent) {
+        const QSize form = QtWindow::sizeAt(percent);
+        return form.width() + around.width() <= room.width() &&
+               form.height() + around.height() <= room.height();
+    };
+    for (auto it = std::rbegin(kZoomSteps); it != std::rend(kZoomSteps); ++it)
+        if (*it <= 100 && *it >= kSmallestStartZoom && fits(*it))
+            return *it;
+    return kSmallestStartZoom;
+}
+
+QSize MainWindow::chrome() const {
+    const int frame = 2 * scroll_->frameWidth();
+    return QSize(frame, menuBar()->sizeHint().height() + frame);
+}
+
+void MainWindow::fitToScreen() {
+    const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
+    if (!s)
+        return;
+    const QRect area = s->availableGeometry();
+    const QSize around = chrome() + kDecoration;
+    formWindow_->setZoom(startZoom(area.size(), around));
+    QSize want = formWindow_->size() + chrome();
+    const QSize most = area.size() - kDecoration;
+    if (want.width() > most.width() || want.height() > most.height()) {
+        // The form scrolls: room for the scroll bars, within the screen.
+        const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+        want = (want + QSize(bar, bar)).boundedTo(most);
+    }
+    resize(want);
+    const QPoint corner(area.left() + std::max(0, (area.width() - want.width() - kDecoration.width()) / 2),
+                        area.top() + std::max(0, (area.height() - want.height() - kDecoration.height()) / 2));
+    move(corner);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        // The window manager's frame is known only once the window is up.
+        QTimer::singleShot(0, this, &MainWindow::keepFrameOnScreen);
+    }
+}
+
+// Where the real frame is larger than allowed for, the window shrinks and moves so that all of it,
+// title bar included, lies on the screen's available area.
+void MainWindow::keepFrameOnScreen() {
+    const QScreen* s = screen();
+    if (!s || isMaximized() || isFullScreen())
+        return;
+    const QRect area = s->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (area.contains(frame))
+        return;
+    const QSize extra = frame.size() - size();
+    resize(size().boundedTo(area.size() - extra));
+    QRect now = frameGeometry();
+    now.moveLeft(std::clamp(now.left(), area.left(), std::max(area.left(), area.right() - now.width() + 1)));
+    now.moveTop(std::clamp(now.top(), area.top(), std::max(area.top(), area.bottom() - now.height() + 1)));
+    move(now.topLeft());
+}
+
+std::unique_ptr<MainWindow> buildApplicationWindow(const std::function<void(ui::Form&)>& beforeWidgets) {
+    auto window = std::make_unique<MainWindow>(beforeWidgets);
+    // Features install their menus, dialogs and windows here.
+    return window;
+}
+
+int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>& beforeShow) {
+    QApplication application(argc, argv);
+    QApplication::setStyle(QString::fromLatin1(kStyleName));
+    std::unique_ptr<MainWindow> window = buildApplicationWindow();
+    if (beforeShow)
+        beforeShow(*window);
+    window->show();
+    return application.exec();
+}
+
+} // namespace app

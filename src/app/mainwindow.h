@@ -1,0 +1,88 @@
+// The application window: the calculator's fixed form in a scroll area that zooms, under a short menu bar
+// ("File", "Visualizza", "Aiuto"). It owns the window model and the ports the model shows itself through.
+// Features that add menus, dialogs or windows install themselves on it (see buildApplicationWindow).
+#pragma once
+
+#include "app/qtports.h"
+#include "app/qtwindow.h"
+#include "ui/form.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QScrollArea;
+class QScreen;
+
+namespace app {
+
+// The zoom steps of the form, in percent of its normal size.
+inline constexpr int kZoomSteps[] = {70, 80, 90, 100, 110, 125, 150, 175, 200};
+// The smallest step the window starts with; below it the form scrolls instead.
+inline constexpr int kSmallestStartZoom = 80;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Starts the model (controls, handlers, Load), then builds the widgets from it. beforeWidgets may add
+    // to the model what a test needs before the widgets are made.
+    explicit MainWindow(const std::function<void(ui::Form&)>& beforeWidgets = {});
+    ~MainWindow() override;
+
+    ui::Form& form() { return form_; }
+    QtPorts& ports() { return ports_; }
+    QtWindow* formWindow() const { return formWindow_; }
+    QScrollArea* scrollArea() const { return scroll_; }
+    QMenu* fileMenu() const { return fileMenu_; }
+    QMenu* viewMenu() const { return viewMenu_; }
+    QMenu* helpMenu() const { return helpMenu_; }
+
+    int zoom() const;
+    void setZoom(int percent); // one of kZoomSteps
+    void zoomIn();
+    void zoomOut();
+
+    // The zoom to start with when the form, with the window's menu and frame around it, has this much
+    // room: 100 % where that fits, else the largest step down to kSmallestStartZoom that fits, else that
+    // smallest step (the form then scrolls).
+    static int startZoom(QSize room, QSize around);
+    // Chooses the start zoom for the screen the window is on and sizes the window to lie inside the
+    // screen's available area.
+    void fitToScreen();
+
+  signals:
+    // The model changed one or more properties; emitted once after a run of changes.
+    void modelChanged();
+    void zoomChanged(int percent);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildMenus();
+    QSize chrome() const; // what the window adds around the form: menu bar, scroll area frame
+    void keepFrameOnScreen();
+
+    ui::Form form_;
+    QtPorts ports_;
+    QScrollArea* scroll_ = nullptr;
+    QtWindow* formWindow_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    bool changePending_ = false;
+    bool shownOnce_ = false;
+};
+
+// The one place the application window is built, with every feature installed on it: used by main() and
+// by the Qt tests alike.
+std::unique_ptr<MainWindow> buildApplicationWindow(const std::function<void(ui::Form&)>& beforeWidgets = {});
+
+// The program: the application object, the window built as above, shown, and the event loop.
+// beforeShow sees the window before it is first shown.
+int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>& beforeShow = {});
+
+} // namespace app
