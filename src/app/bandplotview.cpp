@@ -168,7 +168,7 @@ void BandPlotView::render(QPainter& p, const QRectF& rect, const QPalette& pal) 
     const QRectF top(rect.left() + 4, rect.top() + 4, rect.width() - 8, rect.height() / 2 - 6);
     const QRectF bottom(rect.left() + 4, rect.center().y() + 2, rect.width() - 8, rect.height() / 2 - 6);
     plot(p, top, pal, QStringLiteral("SWR - MHz"), samples_, panelMhz_,
-         {{[](const BandSample& b) { return b.swrMeasured; }, hue(190, pal), QStringLiteral("misurato")},
+         {{[](const BandSample& b) { return b.swrMeasured; }, hue(180, pal), QStringLiteral("misurato")},
           {[](const BandSample& b) { return b.swrMoved; }, hue(330, pal), QStringLiteral("lontano")}},
          1.0, kSwrCeiling);
     plot(p, bottom, pal, QStringLiteral("Perdita totale (dB) - MHz"), samples_, panelMhz_,

@@ -165,12 +165,13 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* split = new QSplitter(Qt::Horizontal);
     split->addWidget(left);
     split->addWidget(tabs_);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 0);
+    split->setSizes({560, 420});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(split);
-    resize(940, 620);
+    resize(1000, 620);
 }
 
 QWidget* ChartWindow::buildBandPage() {
@@ -265,6 +266,15 @@ void ChartWindow::matchInputsEdited() {
 
 void ChartWindow::setMatchSource(MatchSource source) {
     source_->setCurrentIndex(int(source));
+}
+
+void ChartWindow::showSourceImpedance(std::optional<Complex> z) {
+    if (source_->currentIndex() == int(MatchSource::Typed))
+        return;
+    filling_ = true;
+    typedR_->setText(z ? plain(z->real()) : QString());
+    typedX_->setText(z ? plain(z->imag()) : QString());
+    filling_ = false;
 }
 
 void ChartWindow::setLineValues(double mhz, double rtxOhm) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -66,6 +67,9 @@ class ChartWindow : public QWidget {
     void setLineValues(double mhz, double rtxOhm);
     MatchInputs matchInputs() const;
     void setMatchSource(MatchSource source);
+    // Shows the impedance of the chosen source in the Z fields (empty when it has none); only while the
+    // source is not "Digitata", whose fields are the operator's.
+    void showSourceImpedance(std::optional<Complex> z);
     // The designs for the inputs, the single-stub text, or a message in place of designs.
     void setDesigns(std::vector<DesignRow> designs, const QString& stub, const QString& message);
     const std::vector<DesignRow>& designs() const { return designs_; }

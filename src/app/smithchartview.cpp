@@ -69,9 +69,9 @@ constexpr MarkerStyle kMarkerStyles[] = {
     {"line.measured", 30, "Linea: punto misurato"},
     {"line.far", 0, "Linea: punto lontano"},
     {"tuner.antenna", 120, "Tuner: antenna"},
-    {"tuner.input", 280, "Tuner: ingresso RTX"},
+    {"tuner.input", 55, "Tuner: ingresso RTX"},
 };
-constexpr int kLineHue = 15, kMeasuredSweepHue = 190, kMovedSweepHue = 330, kMatchHue = 300;
+constexpr int kLineHue = 15, kMeasuredSweepHue = 180, kMovedSweepHue = 330, kMatchHue = 285;
 
 const MarkerStyle* styleOf(const std::string& name) {
     for (const MarkerStyle& s : kMarkerStyles)
@@ -340,6 +340,14 @@ void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& pal
     if (content_.matchPath.size() >= 2)
         legend.push_back({hue(kMatchHue, palette), QStringLiteral("Adattamento")});
     double y = rect.bottom() - 2 - fm.height() * double(legend.size());
+    if (!legend.empty()) { // on a veil of the background, so that grid labels under it do not mix in
+        double width = 0;
+        for (const Entry& e : legend)
+            width = std::max(width, fm.horizontalAdvance(e.caption));
+        QColor veil = base;
+        veil.setAlphaF(0.85f);
+        p.fillRect(QRectF(rect.left(), y - 2, width + 14 + 2 * kMarkerRadius, rect.bottom() - y + 2), veil);
+    }
     for (const Entry& e : legend) {
         p.setPen(pen(text, 1.0));
         p.setBrush(e.colour);

@@ -173,7 +173,7 @@ class ChartTest : public QObject {
         w.selectDesign(0);
         QCOMPARE(w.chart()->content().matchPath.size(), path.size());
         const QImage after = w.chart()->grab().toImage();
-        const QColor matchColour = QColor::fromHsl(300, 200, 85);
+        const QColor matchColour = QColor::fromHsl(285, 200, 85);
         int nearest = 999; // the line is 2.5 px wide: one pixel next to the probe is fully covered
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx)
