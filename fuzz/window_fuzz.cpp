@@ -74,6 +74,8 @@ void checkOutput(const std::string& out, const std::string& command) {
     while (std::getline(lines, line)) {
         if (line.rfind("open ", 0) == 0)
             continue;
+        if (line.rfind("msgbox[Touchstone ", 0) == 0)
+            continue; // a refused file, frequency or value of an import; its text names the file
         if (!allowedMessages().count(line))
             fail("unexpected output " + line, command);
     }

@@ -552,6 +552,8 @@ Network readFile(const std::string& path) {
         throw Error(path + ": no such file");
     if (fs::is_directory(st))
         throw Error(path + " is a folder, not a file");
+    if (!fs::is_regular_file(st))
+        throw Error(path + " cannot be read: it is no regular file");
     const auto size = fs::file_size(path, ec);
     if (ec)
         throw Error(path + " cannot be read");

@@ -3,6 +3,8 @@
 
 #include "numeric/numtext.h"
 
+#include <cmath>
+
 namespace tuner {
 
 using num::abs;
@@ -14,22 +16,38 @@ namespace {
 
 // A component of a passive load's reflection coefficient lies strictly inside (-1, 1). Each component is
 // checked on its own.
-void checkComponent(ui::Form& f, const char* field, const char* title, const char* prompt) {
-    if (abs(f.val(field)) < 1)
+struct Component {
+    const char* field;
+    const char* title;
+    const char* prompt;
+};
+constexpr Component kRealPart{"Text30", "Invalid S. Ant. real part", "R is a number > -1 and < 1"};
+constexpr Component kImaginaryPart{"Text34", "Invalid S. Ant. imaginary part", "I is a number > -1 and < 1"};
+
+void checkComponent(ui::Form& f, const Component& c) {
+    if (abs(f.val(c.field)) < 1)
         return;
-    f.messageBox(title, prompt);
-    if (abs(f.val(field)) >= 1)
-        f.setText(field, "");
+    f.messageBox(c.title, c.prompt);
+    if (abs(f.val(c.field)) >= 1)
+        f.setText(c.field, "");
 }
 
 } // namespace
 
 void text30LostFocus(ui::Form& f) {
-    checkComponent(f, "Text30", "Invalid S. Ant. real part", "R is a number > -1 and < 1");
+    checkComponent(f, kRealPart);
 }
 
 void text34LostFocus(ui::Form& f) {
-    checkComponent(f, "Text34", "Invalid S. Ant. imaginary part", "I is a number > -1 and < 1");
+    checkComponent(f, kImaginaryPart);
+}
+
+bool antennaComponentFits(ui::Form& f, std::string_view field, double value) {
+    if (std::fabs(value) < 1)
+        return true;
+    const Component& c = field == kRealPart.field ? kRealPart : kImaginaryPart;
+    f.messageBox(c.title, c.prompt);
+    return false;
 }
 
 void text33LostFocus(ui::Form& f) {

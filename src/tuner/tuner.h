@@ -7,6 +7,7 @@
 #include "ui/form.h"
 
 #include <string>
+#include <string_view>
 
 namespace tuner {
 
@@ -49,6 +50,10 @@ struct TunerVars {
 // strictly between -1 and 1; a rejected value is reported and erased.
 void text30LostFocus(ui::Form& f);
 void text34LostFocus(ui::Form& f);
+
+// The same range check for a value the program is about to write into Text30 or Text34: true when it
+// passes; otherwise that field's own message is shown and nothing is written.
+bool antennaComponentFits(ui::Form& f, std::string_view field, double value);
 
 // LostFocus of Text33 and Text32: the tuner is taken as reciprocal, S21 is copied into S12 as text.
 void text33LostFocus(ui::Form& f);

@@ -2,6 +2,7 @@
 
 #include "match/match.h"
 #include "ui/form.h"
+#include "wiring/import.h"
 #include "wiring/wiring.h"
 
 #include <charconv>
@@ -161,9 +162,28 @@ struct Session::Impl {
             state(c);
         } else if (cmd == "match") {
             matchCommand();
+        } else if (cmd == "import") {
+            importCommand();
         } else {
             throw ScriptError("unknown command '" + cmd + "'");
         }
+    }
+
+    // import TARGET MHZ FILE: what OK in the Touchstone import dialog does.
+    void importCommand() {
+        const std::string t = word();
+        const auto target = wiring::importTarget(t);
+        if (!target)
+            throw ScriptError("import takes point, line, antenna or tuner, not '" + t + "'");
+        const std::string m = word();
+        double mhz = 0;
+        const auto r = std::from_chars(m.data(), m.data() + m.size(), mhz);
+        if (m.empty() || r.ec != std::errc() || r.ptr != m.data() + m.size() || !(mhz > 0) || std::isinf(mhz))
+            throw ScriptError("import takes a frequency in MHz with the dot, not '" + m + "'");
+        const std::string file = text();
+        if (file.empty())
+            throw ScriptError("import needs a file");
+        wiring::importMeasurement(form_, *target, mhz, file);
     }
 
     // The next blank-separated word of the line.

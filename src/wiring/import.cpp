@@ -1,0 +1,158 @@
+#include "wiring/import.h"
+
+#include "numeric/numtext.h"
+#include "tuner/tuner.h"
+
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace wiring {
+
+using touchstone::Complex;
+
+namespace {
+
+struct ImportVars {
+    std::shared_ptr<const touchstone::Network> lineSweep;
+};
+
+// A component of a complex value as the field receives it; rounding noise far below the value's size
+// (the cosine of 90 degrees) is written as 0.
+std::string component(double part, Complex whole) {
+    return touchstone::sixDigits(std::fabs(part) < 1e-12 * std::abs(whole) ? 0.0 : part);
+}
+
+bool finite(Complex c) {
+    return std::isfinite(c.real()) && std::isfinite(c.imag());
+}
+
+using Writes = std::vector<std::pair<const char*, std::string>>;
+
+void put(Writes& w, const char* re, const char* im, Complex c) {
+    w.emplace_back(re, component(c.real(), c));
+    w.emplace_back(im, component(c.imag(), c));
+}
+
+// The impedance of S11 on the file's port-1 reference; a passive load only, so R stays positive.
+std::optional<Complex> loadImpedance(ui::Form& f, Complex s11, const touchstone::Network& n, double mhz) {
+    const Complex z = touchstone::impedance(s11, n.reference[0]);
+    if (std::abs(s11) < 1 && finite(z))
+        return z;
+    f.messageBox("Touchstone Impedance", "|S11| is " + touchstone::sixDigits(std::abs(s11)) + " at " +
+                                             touchstone::sixDigits(mhz) +
+                                             " MHz: no impedance with a positive resistance.");
+    return std::nullopt;
+}
+
+touchstone::Network s11Sweep(const touchstone::Network& n) {
+    touchstone::Network one = n;
+    one.ports = 1;
+    one.reference = {n.reference[0], n.reference[0]};
+    for (auto& s : one.samples)
+        s.s = {s.s[0], 0.0, 0.0, 0.0};
+    return one;
+}
+
+} // namespace
+
+std::optional<ImportTarget> importTarget(std::string_view word) {
+    if (word == "point")
+        return ImportTarget::Point;
+    if (word == "line")
+        return ImportTarget::Line;
+    if (word == "antenna")
+        return ImportTarget::Antenna;
+    if (word == "tuner")
+        return ImportTarget::Tuner;
+    return std::nullopt;
+}
+
+bool importFits(ImportTarget target, const touchstone::Network& n) {
+    return target != ImportTarget::Tuner || n.ports == 2;
+}
+
+void showRefusedFile(ui::Form& f, const touchstone::Error& e) {
+    f.messageBox("Touchstone File", e.what());
+}
+
+bool importNetwork(ui::Form& f, ImportTarget target, double mhz, const touchstone::Network& n) {
+    if (!importFits(target, n)) {
+        f.messageBox("Touchstone Target", "The tuner needs the four S-parameters of a two-port file: " +
+                                              n.name + " is a one-port.");
+        return false;
+    }
+    std::array<Complex, 4> s;
+    try {
+        s = touchstone::at(n, mhz * 1e6);
+    } catch (const touchstone::Error& e) {
+        f.messageBox("Touchstone Frequency", e.what());
+        return false;
+    }
+
+    // Every text is made and checked before the first field is written.
+    Writes w;
+    switch (target) {
+    case ImportTarget::Point:
+    case ImportTarget::Line: {
+        const auto z = loadImpedance(f, s[0], n, mhz);
+        if (!z)
+            return false;
+        if (target == ImportTarget::Point) {
+            put(w, "Text7", "Text8", *z);
+        } else {
+            put(w, "Text23", "Text24", *z);
+            w.emplace_back("Text28", touchstone::sixDigits(mhz));
+        }
+        break;
+    }
+    case ImportTarget::Antenna: {
+        // The antenna is a one-port: S11 as measured at port 1, moved to 50 ohm.
+        const Complex g = touchstone::renormalise(s[0], n.reference[0], 50.0);
+        put(w, "Text30", "Text34", g);
+        for (const auto& [field, text] : w)
+            if (!tuner::antennaComponentFits(f, field, num::Val(text)))
+                return false;
+        break;
+    }
+    case ImportTarget::Tuner: {
+        const auto s50 = touchstone::renormalise(s, n.reference, 50.0);
+        for (const Complex& c : s50)
+            if (!finite(c)) {
+                f.messageBox("Touchstone Impedance", "The S-parameters at " + touchstone::sixDigits(mhz) +
+                                                         " MHz have no values on 50 ohm.");
+                return false;
+            }
+        put(w, "Text36", "Text37", s50[0]);
+        put(w, "Text33", "Text32", s50[1]);
+        put(w, "Text31", "Text35", s50[3]);
+        put(w, "Text38", "Text39", s50[2]); // last: nothing copies S21 over it afterwards
+        break;
+    }
+    }
+
+    for (auto& [field, text] : w)
+        f.setText(field, std::move(text));
+    if (target == ImportTarget::Line)
+        f.vars<ImportVars>().lineSweep = std::make_shared<const touchstone::Network>(s11Sweep(n));
+    return true;
+}
+
+bool importMeasurement(ui::Form& f, ImportTarget target, double mhz, const std::string& path) {
+    touchstone::Network n;
+    try {
+        n = touchstone::readFile(path);
+    } catch (const touchstone::Error& e) {
+        showRefusedFile(f, e);
+        return false;
+    }
+    return importNetwork(f, target, mhz, n);
+}
+
+const touchstone::Network* lineSweep(ui::Form& f) {
+    return f.vars<ImportVars>().lineSweep.get();
+}
+
+} // namespace wiring

@@ -1,0 +1,44 @@
+// Measurements in: a Touchstone file's values at one frequency written into the window's fields, as a
+// calculator writes them (each write raises Change, so the change rule empties the dependent results),
+// all of them or none.
+#pragma once
+
+#include "touchstone/touchstone.h"
+#include "ui/form.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace wiring {
+
+// Where an imported measurement goes.
+enum class ImportTarget {
+    Point,   // Z = R + jX from S11 -> Text7, Text8
+    Line,    // Z from S11 -> Text23, Text24, the frequency -> Text28
+    Antenna, // S11 on 50 ohm -> Text30, Text34
+    Tuner,   // S11, S21, S22, S12 on 50 ohm -> Text36/37, Text33/32, Text31/35, Text38/39
+};
+
+// "point", "line", "antenna", "tuner"; nullopt for any other word.
+std::optional<ImportTarget> importTarget(std::string_view word);
+
+// Whether the target can take the file's values: the tuner needs a two-port file, the others take S11.
+bool importFits(ImportTarget target, const touchstone::Network& n);
+
+// What OK in the import dialog does: the values of the network at mhz into the target's fields. A
+// frequency outside the file, a target that does not fit, or a value a field refuses is shown in a
+// message box and nothing is written. Returns true when the fields were written.
+bool importNetwork(ui::Form& f, ImportTarget target, double mhz, const touchstone::Network& n);
+
+// Reads the file, then importNetwork; a refused file is shown in a message box and nothing is written.
+bool importMeasurement(ui::Form& f, ImportTarget target, double mhz, const std::string& path);
+
+// The message box that tells why a file was refused.
+void showRefusedFile(ui::Form& f, const touchstone::Error& e);
+
+// The last sweep imported into the line panel, as a one-port on its file's reference (S11 of a two-port
+// file); null when none was.
+const touchstone::Network* lineSweep(ui::Form& f);
+
+} // namespace wiring
