@@ -14,6 +14,8 @@ csv=$(build-bench/bench/handlers_bench --benchmark_repetitions=10 --benchmark_re
 # The Smith chart's repaint (Qt's raster painter on the offscreen platform).
 csv+=$'\n'$(QT_QPA_PLATFORM=offscreen build-bench/bench/chart_bench --benchmark_repetitions=10 \
       --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null | tail -n +2)
+tscsv=$(build-bench/bench/touchstone_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+        --benchmark_format=csv 2>/dev/null)
 startup=$(xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/startup build-bench/bench/hamlinecalc_probe \
           build-bench/bench/floor_probe "$runs" 2>/dev/null)
 
@@ -31,6 +33,13 @@ echo "$csv" | awk -F, '
         if (name ~ /^ChartRepaint/) target = 8000
         printf "| %s | %.2f us | %s | %s |\n", name, us, (target ? "< " target " us" : "-"),
                (target == 0 ? "-" : (us < target ? "yes" : "NO"))
+    }'
+echo "$tscsv" | awk -F, '
+    $1 ~ /_median"?$/ {
+        name = $1; gsub(/"/, "", name); sub(/^BM_/, "", name); sub(/_median$/, "", name)
+        t = $3; unit = $5; gsub(/"/, "", unit)
+        ms = (unit == "ns") ? t / 1e6 : (unit == "us") ? t / 1000 : (unit == "ms") ? t : t * 1000
+        printf "| %s | %.2f ms | < 20 ms | %s |\n", name, ms, (ms < 20 ? "yes" : "NO")
     }'
 echo "$startup" | awk -F'|' '
     /start to first paint/ { split($4, r, " "); printf "| start to first paint, calculator / floor (%s / %s) | ratio %s | <= 1.2 | %s |\n", $2, $3, r[2], (r[2] <= 1.2 ? "yes" : "NO") }

@@ -19,9 +19,11 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DHLC_BUILD_APP=OFF -DHLC_BUILD_TE
 cmake --build build-fuzz -j"$jobs"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/numtext" "$work/window"
+mkdir -p "$work/numtext" "$work/window" "$work/touchstone"
 build-fuzz/fuzz/numtext_fuzz -max_total_time="$seconds" -timeout=10 -artifact_prefix="$work/" \
     -print_final_stats=1 "$work/numtext" fuzz/corpus/numtext
 build-fuzz/fuzz/window_fuzz -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -max_len=4096 \
     -dict=fuzz/window.dict -artifact_prefix="$work/" -print_final_stats=1 "$work/window" fuzz/corpus/window tests/scenarios
+build-fuzz/fuzz/touchstone_fuzz -max_total_time="$seconds" -timeout=10 -max_len=65536 -dict=fuzz/touchstone.dict \
+    -artifact_prefix="$work/" -print_final_stats=1 "$work/touchstone" fuzz/corpus/touchstone tests/touchstone
 echo "== reliability checks passed"

@@ -94,9 +94,12 @@ std::array<Complex, 4> at(const Network& n, double hz) {
     const Sample& b = *it;
     const double t = (hz - a.hz) / (b.hz - a.hz);
     std::array<Complex, 4> out{};
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 4; ++k) {
         out[k] = {a.s[k].real() + t * (b.s[k].real() - a.s[k].real()),
                   a.s[k].imag() + t * (b.s[k].imag() - a.s[k].imag())};
+        if (!std::isfinite(out[k].real()) || !std::isfinite(out[k].imag()))
+            throw Error(n.name + ": the values around " + mhzText(hz) + " are too large to interpolate");
+    }
     return out;
 }
 

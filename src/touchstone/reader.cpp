@@ -25,8 +25,8 @@ bool blank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::vector<std::string_view> tokens(std::string_view s) {
-    std::vector<std::string_view> out;
+void tokens(std::string_view s, std::vector<std::string_view>& out) {
+    out.clear();
     std::size_t i = 0;
     while (i < s.size()) {
         while (i < s.size() && blank(s[i]))
@@ -37,6 +37,11 @@ std::vector<std::string_view> tokens(std::string_view s) {
         if (i > b)
             out.push_back(s.substr(b, i - b));
     }
+}
+
+std::vector<std::string_view> tokens(std::string_view s) {
+    std::vector<std::string_view> out;
+    tokens(s, out);
     return out;
 }
 
@@ -54,34 +59,37 @@ std::optional<double> number(std::string_view t, int exponentShift = 0) {
         t.remove_prefix(1);
     if (t.empty() || t[0] == '+')
         return std::nullopt;
-    std::string text(t);
+    std::string shifted;
     if (exponentShift != 0) {
         // The unit's power of ten goes into the exponent, so "14.2" MHz is the double nearest 14.2e6.
-        const auto e = text.find_first_of("eE");
+        const auto e = t.find_first_of("eE");
         long long exp = 0;
-        if (e != std::string::npos) {
-            const char* b = text.data() + e + 1;
-            if (*b == '+')
+        if (e != std::string_view::npos) {
+            const char* b = t.data() + e + 1;
+            if (b < t.data() + t.size() && *b == '+')
                 ++b;
-            const auto r = std::from_chars(b, text.data() + text.size(), exp);
-            if (r.ec != std::errc() || r.ptr != text.data() + text.size())
+            const auto r = std::from_chars(b, t.data() + t.size(), exp);
+            if (r.ec != std::errc() || r.ptr != t.data() + t.size())
                 return std::nullopt;
-            text.resize(e);
         }
-        if (text.find_first_of("0123456789") == std::string::npos || text.find_first_of("iInN") != text.npos)
+        const std::string_view mantissa = t.substr(0, e);
+        if (mantissa.find_first_of("0123456789") == std::string_view::npos ||
+            mantissa.find_first_of("iInN") != std::string_view::npos)
             return std::nullopt;
-        text += 'e' + std::to_string(std::clamp(exp, -100000LL, 100000LL) + exponentShift);
+        shifted = std::string(mantissa) + 'e' +
+                  std::to_string(std::clamp(exp, -100000LL, 100000LL) + exponentShift);
+        t = shifted;
     }
     double v = 0;
-    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (r.ptr != text.data() + text.size())
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (r.ptr != t.data() + t.size())
         return std::nullopt;
     if (r.ec == std::errc::result_out_of_range) {
         // Too small for a double reads as 0; too large is no finite value.
-        const auto e = text.find_first_of("eE");
+        const auto e = t.find_first_of("eE");
         long long exp = 0;
-        if (e != std::string::npos)
-            std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(), exp);
+        if (e != std::string_view::npos && e + 1 < t.size())
+            std::from_chars(t.data() + e + 1 + (t[e + 1] == '+'), t.data() + t.size(), exp);
         return exp < 0 ? 0.0 : HUGE_VAL;
     }
     if (r.ec != std::errc())
@@ -171,7 +179,8 @@ class Parser {
     }
 
     void handleLine(std::string_view l) {
-        const auto t = tokens(l);
+        tokens(l, lineTokens_);
+        const auto& t = lineTokens_;
         if (t.empty())
             return;
         if (!seenContent_) {
@@ -388,8 +397,9 @@ class Parser {
         return matrix_ == "full" ? 9 : 7;
     }
 
-    std::vector<double> values(const std::vector<std::string_view>& t, bool first) {
-        std::vector<double> v;
+    const std::vector<double>& values(const std::vector<std::string_view>& t, bool first) {
+        std::vector<double>& v = lineValues_;
+        v.clear();
         for (std::size_t i = 0; i < t.size(); ++i) {
             const bool freq = first && i == 0;
             const auto x = number(t[i], freq ? shift_ : 0);
@@ -414,7 +424,7 @@ class Parser {
             return;
         }
         const bool first = pending_.empty();
-        const auto v = values(t, first);
+        const auto& v = values(t, first);
         const int need = pointSize();
         if (first) {
             pendingLine_ = line_;
@@ -442,7 +452,7 @@ class Parser {
     }
 
     void noiseLine(const std::vector<std::string_view>& t) {
-        const auto v = values(t, true);
+        const auto& v = values(t, true);
         if (v.size() != 5)
             fail(std::to_string(v.size()) + " numbers where a noise point has 5");
         if (v[0] <= lastNoiseHz_)
@@ -521,6 +531,8 @@ class Parser {
     }
 
     std::string_view bytes_;
+    std::vector<std::string_view> lineTokens_; // reused from line to line
+    std::vector<double> lineValues_;
     Network n_;
     int line_ = 0;
     int extPorts_ = 0;
