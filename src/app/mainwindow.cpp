@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -73,6 +74,11 @@ MainWindow::~MainWindow() {
 
 void MainWindow::buildMenus() {
     fileMenu_ = menuBar()->addMenu(tr("&File"));
+    QAction* copyAll = fileMenu_->addAction(tr("Copia tutti i risultati"), this, [this] {
+        QGuiApplication::clipboard()->setText(formWindow_->resultsText());
+    });
+    copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    fileMenu_->addSeparator();
     QAction* quit = fileMenu_->addAction(tr("Esci"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
@@ -84,8 +90,6 @@ void MainWindow::buildMenus() {
     out->setShortcut(QKeySequence::ZoomOut);
     QAction* normal = viewMenu_->addAction(tr("Dimensione normale"), this, [this] { setZoom(100); });
     normal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    for (QAction* a : {in, out, normal})
-        a->setShortcutContext(Qt::ApplicationShortcut);
 
     helpMenu_ = menuBar()->addMenu(tr("A&iuto"));
 }

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -67,6 +68,19 @@ std::string modelText(const QString& shown) {
 
 } // namespace
 
+QString wrapToolTip(const std::string& text) {
+    const QStringList words = QString::fromStdString(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QString out, line;
+    for (const QString& word : words) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > kToolTipColumns) {
+            out += line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return out + line;
+}
+
 QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setWindowTitle(QString::fromStdString(form_.caption()));
     QFont base = font();
@@ -83,14 +97,12 @@ QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(for
         if (c.bold || c.fontSize > 0)
             w->setFont(fontOf(c)); // the others take the window's font
         if (!c.toolTip.empty())
-            w->setToolTip(QString::fromStdString(c.toolTip));
+            w->setToolTip(wrapToolTip(c.toolTip));
         describe(c, w);
-        w->setEnabled(c.enabled);
-        if (c.result) { // a result stays readable when its field is disabled
-            QPalette pal = w->palette();
-            pal.setColor(QPalette::Disabled, QPalette::Text, pal.color(QPalette::Active, QPalette::Text));
-            w->setPalette(pal);
-        }
+        if (c.result)
+            showAsResult(c, w);
+        else
+            w->setEnabled(c.enabled);
         if (!c.visible)
             w->hide();
         widgets_.emplace(c.name, w);
@@ -197,6 +209,7 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
                 if (pushing_)
                     return;
                 form_.userEdit(name, modelText(e->toPlainText()));
+                pushText(form_.control(name));
                 syncFocus();
             });
             return e;
@@ -209,6 +222,7 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
                 if (pushing_)
                     return;
                 form_.userEdit(name, now.toStdString());
+                pushText(form_.control(name)); // a refused edit: the old text back
                 syncFocus();
             });
             return e;
@@ -235,8 +249,10 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
     }
     case ui::Kind::OptionButton: {
         auto* b = new OptionButton(text, c.captionLeft, holder);
-        b->setAutoExclusive(false); // the model selects and clears the group
+        // Exclusive among the buttons of its frame, as the model's groups are: a screen reader then
+        // announces a radio button. The model still decides every selection.
         b->setChecked(c.value != 0);
+        b->setAutoExclusive(true);
         b->setFocusPolicy(Qt::TabFocus);
         return b;
     }
@@ -261,6 +277,7 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
                 if (pushing_)
                     return;
                 form_.userEdit(name, now.toStdString());
+                pushText(form_.control(name));
                 syncFocus();
             });
         }
@@ -300,6 +317,71 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
         break;
     }
     return new QWidget(holder);
+}
+
+// A result field: the model keeps it disabled (no Tab stop, no typing), but its widget stays enabled and
+// read-only, so that its text can be selected and copied, with the background of a field that shows a
+// result (the window's colour of the palette in use).
+void QtWindow::showAsResult(const ui::Control& c, QWidget* w) {
+    w->setFocusPolicy(c.enabled ? Qt::StrongFocus : Qt::ClickFocus);
+    if (!c.enabled) {
+        QPalette pal = w->palette();
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            pal.setColor(group, QPalette::Base, pal.color(group, QPalette::Window));
+        w->setPalette(pal);
+    }
+    w->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(w, &QWidget::customContextMenuRequested, this,
+            [this, w](const QPoint& at) { resultMenu(w)->popup(w->mapToGlobal(at)); });
+}
+
+QMenu* QtWindow::resultMenu(QWidget* w) {
+    auto* menu = new QMenu(w);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    auto* line = qobject_cast<QLineEdit*>(w);
+    auto* plain = qobject_cast<QPlainTextEdit*>(w);
+    const bool selected = line ? line->hasSelectedText() : plain && plain->textCursor().hasSelection();
+    QAction* copy = menu->addAction(QStringLiteral("Copia"), w, [line, plain] {
+        if (line)
+            line->copy();
+        else if (plain)
+            plain->copy();
+    });
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(selected);
+    QAction* all = menu->addAction(QStringLiteral("Seleziona tutto"), w, [line, plain] {
+        if (line)
+            line->selectAll();
+        else if (plain)
+            plain->selectAll();
+    });
+    all->setShortcut(QKeySequence::SelectAll);
+    return menu;
+}
+
+QString QtWindow::resultsText() const {
+    QStringList panels;
+    for (const ui::Control& panel : form_.controls()) {
+        if (panel.kind != ui::Kind::Frame || !panel.container.empty())
+            continue;
+        QStringList lines;
+        for (const ui::Control& c : form_.controls()) {
+            if (!c.result || c.text.empty())
+                continue;
+            const ui::Control* top = &c;
+            while (!top->container.empty())
+                top = &form_.control(top->container);
+            if (top != &panel)
+                continue;
+            const QString text = shownText(c.text);
+            const QString name = QString::fromStdString(c.accessibleName);
+            lines << (text.contains(QLatin1Char('\n')) ? name + QStringLiteral(":\n") + text
+                                                       : name + QStringLiteral(": ") + text);
+        }
+        if (!lines.isEmpty())
+            panels << QString::fromStdString(panel.text) + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+    }
+    return panels.isEmpty() ? QString() : panels.join(QStringLiteral("\n\n")) + QLatin1Char('\n');
 }
 
 // What a screen reader says of the control: the model's name for it and, for a result field, that it is a
@@ -431,7 +513,10 @@ void QtWindow::push(const ui::Control& c, ui::Property p) {
         pushText(c);
         break;
     case ui::Property::Enabled:
-        w->setEnabled(c.enabled);
+        if (c.result)
+            w->setFocusPolicy(c.enabled ? Qt::StrongFocus : Qt::ClickFocus);
+        else
+            w->setEnabled(c.enabled);
         break;
     case ui::Property::Visible:
         w->setVisible(c.visible);
@@ -441,9 +526,12 @@ void QtWindow::push(const ui::Control& c, ui::Property p) {
         w->setFont(fontOf(c));
         break;
     case ui::Property::Value:
-        if (auto* b = qobject_cast<QRadioButton*>(w))
+        if (auto* b = qobject_cast<QRadioButton*>(w)) {
+            // The toolkit keeps an exclusive group's checked button checked; the model may clear it.
+            b->setAutoExclusive(c.value != 0);
             b->setChecked(c.value != 0);
-        else if (auto* s = qobject_cast<QScrollBar*>(w))
+            b->setAutoExclusive(true);
+        } else if (auto* s = qobject_cast<QScrollBar*>(w))
             s->setValue(c.value);
         break;
     case ui::Property::Back: {
@@ -508,6 +596,18 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
         return focusIn(name, event);
     case QEvent::KeyPress:
         return keyPress(name, static_cast<QKeyEvent*>(event));
+    case QEvent::Wheel:
+        // A drop-down or the slider turns with the wheel only when it has the focus; else the wheel
+        // scrolls the window.
+        if (c.kind == ui::Kind::ComboBox || c.kind == ui::Kind::HScrollBar) {
+            QWidget* w = widget(name);
+            QWidget* focus = QApplication::focusWidget();
+            if (focus != w && !(focus && w->isAncestorOf(focus))) {
+                event->ignore();
+                return true;
+            }
+        }
+        return false;
     case QEvent::KeyRelease: {
         const int key = static_cast<QKeyEvent*>(event)->key();
         return isButton(c) && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
@@ -543,6 +643,8 @@ bool QtWindow::focusIn(const std::string& name, QEvent* event) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (pushing_ || movingFocus_ || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return false;
+    if (!form_.canFocus(name))
+        return false; // a click into a result to select its text: the model's focus stays where it was
     const int shown = form_.messageCount();
     form_.userFocus(name);
     if (reason == Qt::MouseFocusReason && form_.messageCount() != shown)
@@ -562,6 +664,8 @@ bool QtWindow::keyPress(const std::string& name, QKeyEvent* event) {
     const ui::Control& c = form_.control(name);
     if (isButton(c))
         return buttonKey(c, event);
+    if (c.kind == ui::Kind::HScrollBar)
+        return sliderKey(c, event);
     if (!form_.acceptsText(name))
         return false; // a read-only field or the pick-only list handles its keys itself
     const QString text = event->text();
@@ -625,6 +729,41 @@ bool QtWindow::buttonKey(const ui::Control& c, QKeyEvent* event) {
         return true;
     }
     return false;
+}
+
+// The slider's keys the way they point: Right, Down and PageDown move the thumb right (more), Left, Up
+// and PageUp left (less), Home and End to the ends. Each move is one change of the value, as a click on
+// the arrows or the track gives.
+bool QtWindow::sliderKey(const ui::Control& c, QKeyEvent* event) {
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        action = QAbstractSlider::SliderSingleStepAdd;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        action = QAbstractSlider::SliderSingleStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = QAbstractSlider::SliderPageStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        action = QAbstractSlider::SliderPageStepSub;
+        break;
+    case Qt::Key_Home:
+        action = QAbstractSlider::SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = QAbstractSlider::SliderToMaximum;
+        break;
+    default:
+        return false;
+    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    static_cast<QScrollBar*>(widget(c.name))->triggerAction(action);
+    return true;
 }
 
 void QtWindow::arrowInGroup(const ui::Control& c, bool forward) {

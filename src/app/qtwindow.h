@@ -15,6 +15,7 @@
 #include <unordered_map>
 
 class QEvent;
+class QMenu;
 class QKeyEvent;
 class QMouseEvent;
 
@@ -30,6 +31,11 @@ inline constexpr double kFontPoints = 7.5;
 // small controls and paints the first frame quickest.
 inline constexpr const char* kStyleName = "Windows";
 
+// Tool tips are broken into lines of at most this many characters.
+inline constexpr int kToolTipColumns = 60;
+// A tool tip's text in lines of at most kToolTipColumns characters, broken between words.
+QString wrapToolTip(const std::string& text);
+
 class QtWindow : public QWidget {
   public:
     // Builds the widgets from the model as it stands (after Load) and puts the focus where the model has it.
@@ -42,6 +48,12 @@ class QtWindow : public QWidget {
     void setZoom(int percent);
     // The size of the form at a zoom.
     static QSize sizeAt(int percent);
+    // All the results the window shows, as plain text for a log: each panel's caption, then each of its
+    // results that holds a text, after the result's name. Empty when no result stands.
+    QString resultsText() const;
+    // The context menu of a result field: "Copia", "Seleziona tutto".
+    QMenu* resultMenu(QWidget* resultField);
+
     // Moves the toolkit's focus to the model's (also after the form is put into another widget).
     void syncFocus();
     // Called after the model changed a property (once per property).
@@ -72,6 +84,8 @@ class QtWindow : public QWidget {
     bool keyPress(const std::string& name, QKeyEvent* event);
     bool buttonKey(const ui::Control& c, QKeyEvent* event);
     bool buttonMouse(const ui::Control& c, QMouseEvent* event);
+    bool sliderKey(const ui::Control& c, QKeyEvent* event);
+    void showAsResult(const ui::Control& c, QWidget* w);
     void arrowInGroup(const ui::Control& c, bool forward);
 
     ui::Form& form_;

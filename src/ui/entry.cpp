@@ -58,6 +58,13 @@ void filterKey(Form& f, bool signedValue, int& code) {
     code = 0;
 }
 
+bool acceptEdit(Form& f, const std::string& text) {
+    if (text.find(',') == std::string::npos)
+        return true;
+    f.messageBox("Decimal Separation", "Use Dot as Decimal Separator!");
+    return false;
+}
+
 void requireNonZero(Form& f, const char* field, const char* title, const char* prompt) {
     if (f.val(field) == 0) {
         f.messageBox(title, prompt);
@@ -70,6 +77,7 @@ void installEntryRules(Form& f) {
     for (const auto& field : inputFields()) {
         const bool s = field.signedValue;
         f.onKeyPress(field.name, [s](Form& form, int& code) { filterKey(form, s, code); });
+        f.onEdit(field.name, acceptEdit);
         const std::vector<const char*> empties = field.empties;
         f.on(field.name, Event::Change, [empties](Form& form) {
             for (const char* r : empties)

@@ -23,6 +23,10 @@ const std::vector<InputField>& inputFields();
 // a signed field; anything else is dropped silently.
 void filterKey(Form& f, bool signedValue, int& code);
 
+// The whole-text check of every field: a new text holding a comma (a pasted "2,5") would be read as the
+// number before the comma, so it is answered with the same warning and refused.
+bool acceptEdit(Form& f, const std::string& text);
+
 // Registers the filter and the change rule of every input field.
 void installEntryRules(Form& f);
 

@@ -58,6 +58,10 @@ void Form::onKeyPress(std::string_view control, KeyHandler h) {
     slots_[indexOf(control)].keyPress = std::move(h);
 }
 
+void Form::onEdit(std::string_view control, EditCheck check) {
+    slots_[indexOf(control)].editCheck = std::move(check);
+}
+
 void Form::onLoad(Handler h) {
     load_.push_back(std::move(h));
 }
@@ -305,6 +309,9 @@ bool Form::userEdit(std::string_view name, std::string text) {
         return false;
     if (!acceptsText(name))
         return true;
+    const EditCheck& check = slots_[indexOf(name)].editCheck;
+    if (check && text != this->text(name) && !check(*this, text))
+        return true; // refused: the field keeps its text
     changeText(writableControl(name), std::move(text));
     return true;
 }

@@ -24,6 +24,9 @@ class Form;
 using Handler = std::function<void(Form&)>;
 // KeyPress: receives the character code of a typed character; setting it to 0 discards the character.
 using KeyHandler = std::function<void(Form&, int& code)>;
+// A whole new text the operator made at once (paste, cut, undo): returning false refuses it, and the field
+// keeps the text it had.
+using EditCheck = std::function<bool(Form&, const std::string& text)>;
 
 // What the window shows outside itself: modal message boxes (OK only, warning icon) and the desktop's
 // open-document service.
@@ -53,6 +56,7 @@ class Form {
     // Handlers. resultField names the result field a stopped calculation empties ("" for none).
     void on(std::string_view control, Event ev, Handler h, std::string resultField = "");
     void onKeyPress(std::string_view control, KeyHandler h);
+    void onEdit(std::string_view control, EditCheck check);
     void onLoad(Handler h);
     void load(); // runs the Load handling; the window is then shown with the focus on its first field
 
@@ -106,7 +110,8 @@ class Form {
     bool userFocus(std::string_view name);
     // A typed character (a code point): KeyPress first; what comes through is appended, then Change.
     bool userType(std::string_view name, char32_t ch);
-    // A whole new text made by the user (paste, cut, delete, undo): no KeyPress, Change if it differs.
+    // A whole new text made by the user (paste, cut, delete, undo): no KeyPress; the field's edit check
+    // may refuse it; else Change if it differs.
     bool userEdit(std::string_view name, std::string text);
     // Runs only the KeyPress handling; returns the code that reaches the field (0 = discarded). For a
     // binding that lets the widget do the insertion.
@@ -127,6 +132,7 @@ class Form {
         std::array<Handler, kEventCount> handlers;
         std::array<std::string, kEventCount> resultField;
         KeyHandler keyPress;
+        EditCheck editCheck;
     };
     int indexOf(std::string_view name) const;
     Control& writableControl(std::string_view name);

@@ -3,6 +3,7 @@
 // raised in the model.
 #include "harness.h"
 
+#include "line/line.h"
 #include "ui/entry.h"
 #include "ui/window.h"
 
@@ -13,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -87,9 +89,17 @@ class WindowTest : public QObject {
         QCOMPARE(s.as<QComboBox>("Combo1")->currentText(), QStringLiteral("1"));
         QCOMPARE(s.as<QLineEdit>("Text41")->text(), QStringLiteral("0.00 - 7.18 mt"));
         QCOMPARE(s.as<QComboBox>("Combo2")->currentText(), QStringLiteral("Messi e Paoloni Pota-Flex 6"));
-        for (const char* off :
-             {"Text40", "Text25", "Text27", "Text2", "Text3", "Text19", "Text4", "Text5", "Text41"})
+        for (const char* off : {"Text40", "Text25", "Text27"})
             QVERIFY2(!s.w(off)->isEnabled(), off);
+        // The results are disabled in the model; their widgets stay enabled so that their text can be
+        // selected, but only the program writes them and Tab passes them by.
+        for (const char* result : {"Text2", "Text3", "Text19", "Text4", "Text5", "Text41"}) {
+            QVERIFY2(!s.form.control(result).enabled, result);
+            QVERIFY2(s.w(result)->isEnabled(), result);
+            QVERIFY2(s.w(result)->focusPolicy() == Qt::ClickFocus, result);
+            auto* line = s.as<QLineEdit>(result);
+            QVERIFY2(line ? line->isReadOnly() : s.as<QPlainTextEdit>(result)->isReadOnly(), result);
+        }
         QCOMPARE(s.as<QLineEdit>("Text28")->text(), QStringLiteral("14.000"));
         QCOMPARE(s.as<QLineEdit>("Text6")->text(), QStringLiteral("100"));
 
@@ -120,7 +130,12 @@ class WindowTest : public QObject {
             else
                 continue;
             QVERIFY2(shown == QString::fromUtf8(c.text.c_str()), who);
-            QVERIFY2(w->toolTip() == QString::fromUtf8(c.toolTip.c_str()), who);
+            // The tool tip says the model's text, in lines of a readable width.
+            QString tip = w->toolTip();
+            for (const QString& line : tip.split(QLatin1Char('\n')))
+                QVERIFY2(line.size() <= app::kToolTipColumns, who);
+            QVERIFY2(tip.replace(QLatin1Char('\n'), QLatin1Char(' ')) == QString::fromUtf8(c.toolTip.c_str()),
+                     who);
         }
         QVERIFY(s.as<QLabel>("Label9")->text().contains(QString::fromUtf8("può")));
         QVERIFY(s.w("Text27")->toolTip().endsWith(QString::fromUtf8("velocità della linea.")));
@@ -201,29 +216,43 @@ class WindowTest : public QObject {
         s.clickOn("Command4");
         QVERIFY(!s.as<QPlainTextEdit>("Text4")->toPlainText().isEmpty());
 
-        // A paste is not filtered: the comma goes in, no message box, and the change empties the result.
+        // A paste holding a comma is answered with the warning and refused: the field shows what it held,
+        // and the result computed from it stands.
+        typeInto(s, "Text8", "-7");
+        s.clickOn("Command4");
+        const QString result = s.as<QPlainTextEdit>("Text4")->toPlainText();
         s.clickOn("Text8");
         QApplication::clipboard()->setText(QStringLiteral("2,5"));
         pressKey(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(s.as<QLineEdit>("Text8")->text(), QStringLiteral("2,5"));
-        QCOMPARE(s.form.text("Text8"), std::string("2,5"));
-        QVERIFY(op.seen().empty());
+        QCOMPARE(op.seen().size(), std::size_t(1));
+        QCOMPARE(op.seen()[0].title, QStringLiteral("Decimal Separation"));
+        QCOMPARE(op.seen()[0].text, QStringLiteral("Use Dot as Decimal Separator!"));
+        QCOMPARE(s.as<QLineEdit>("Text8")->text(), QStringLiteral("-7"));
+        QCOMPARE(s.form.text("Text8"), std::string("-7"));
+        QCOMPARE(s.as<QPlainTextEdit>("Text4")->toPlainText(), result);
+        op.forget();
+
+        // A paste without a comma goes in, and the change empties the result.
+        pressKey(Qt::Key_A, Qt::ControlModifier);
+        QApplication::clipboard()->setText(QStringLiteral("2.5"));
+        pressKey(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(s.form.text("Text8"), std::string("2.5"));
         QVERIFY(s.as<QPlainTextEdit>("Text4")->toPlainText().isEmpty());
 
         pressKey(Qt::Key_A, Qt::ControlModifier);
         pressKey(Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(s.form.text("Text8"), std::string());
         pressKey(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(s.form.text("Text8"), std::string("2,5"));
+        QCOMPARE(s.form.text("Text8"), std::string("2.5"));
 
         // Backspace and Delete edit where the caret is; Delete is no typed character.
         pressKey(Qt::Key_End);
         pressKey(Qt::Key_Backspace);
-        QCOMPARE(s.form.text("Text8"), std::string("2,"));
+        QCOMPARE(s.form.text("Text8"), std::string("2."));
         pressKey(Qt::Key_Home);
         pressKey(Qt::Key_Delete);
-        QCOMPARE(s.form.text("Text8"), std::string(","));
-        QCOMPARE(s.as<QLineEdit>("Text8")->text(), QStringLiteral(","));
+        QCOMPARE(s.form.text("Text8"), std::string("."));
+        QCOMPARE(s.as<QLineEdit>("Text8")->text(), QStringLiteral("."));
         QVERIFY(op.seen().empty());
     }
 
@@ -577,8 +606,12 @@ class WindowTest : public QObject {
         QVERIFY(s.active());
         s.clickOn("Text4");
         s.clickOn("Text2");
+        // A click into a result selects in it; the model's focus stays, and Tab goes on from there.
         QCOMPARE(s.form.focused(), std::string("Text7"));
-        QCOMPARE(s.focusedControl(), std::string("Text7"));
+        QCOMPARE(s.focusedControl(), std::string("Text2"));
+        pressKey(Qt::Key_Tab);
+        QCOMPARE(s.form.focused(), std::string("Text8"));
+        QCOMPARE(s.focusedControl(), std::string("Text8"));
 
         s.form.setText("Text22", "R = 50.00 ohm\r\nV = 70.71 Vrms");
         auto* line = s.as<QPlainTextEdit>("Text22");
@@ -591,6 +624,131 @@ class WindowTest : public QObject {
         pressKey(Qt::Key_Delete);
         QCOMPARE(line->toPlainText(), QStringLiteral("R = 50.00 ohm\nV = 70.71 Vrms"));
         QCOMPARE(s.form.text("Text22"), std::string("R = 50.00 ohm\r\nV = 70.71 Vrms"));
+    }
+
+    // Every result field: selected with the mouse and Ctrl+A or its context menu, copied with Ctrl+C or
+    // "Copia"; typing and pasting change nothing.
+    void everyResultCanBeSelectedAndCopied() {
+        Started s;
+        Operator op;
+        QVERIFY(s.active());
+        const char* results[] = {"Text2", "Text3", "Text19", "Text4", "Text5", "Text41", "Text22"};
+        for (const char* name : results) {
+            const std::string text = std::string("12.5 W ") + name + "\r\nV = 3.00 Vrms";
+            const bool multi = s.as<QPlainTextEdit>(name) != nullptr;
+            s.form.setText(name, multi ? text : text.substr(0, text.find('\r')));
+            const QString shown =
+                multi ? s.as<QPlainTextEdit>(name)->toPlainText() : s.as<QLineEdit>(name)->text();
+            QVERIFY2(shown.contains(QLatin1String(name)), name);
+
+            QApplication::clipboard()->clear();
+            s.clickOn(name);
+            pressKey(Qt::Key_A, Qt::ControlModifier);
+            pressKey(Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text(), shown);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("9"));
+            pressKey(Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(s.form.text(name), multi ? text : text.substr(0, text.find('\r')));
+
+            // The context menu: "Copia" (only with a selection) and "Seleziona tutto".
+            QApplication::clipboard()->clear();
+            if (auto* l = s.as<QLineEdit>(name))
+                l->deselect();
+            else
+                s.as<QPlainTextEdit>(name)->moveCursor(QTextCursor::Start);
+            QMenu* menu = s.window->resultMenu(s.w(name));
+            const QList<QAction*> actions = menu->actions();
+            QCOMPARE(actions.size(), 2);
+            QCOMPARE(actions[0]->text(), QStringLiteral("Copia"));
+            QCOMPARE(actions[1]->text(), QStringLiteral("Seleziona tutto"));
+            QVERIFY(!actions[0]->isEnabled());
+            actions[1]->trigger();
+            delete menu;
+            menu = s.window->resultMenu(s.w(name));
+            QVERIFY(menu->actions()[0]->isEnabled());
+            menu->actions()[0]->trigger();
+            delete menu;
+            QCOMPARE(QApplication::clipboard()->text(), shown);
+        }
+        QVERIFY(op.seen().empty());
+    }
+
+    // Ctrl+Shift+C: every result that stands, with its panel's caption and its name, as plain text.
+    void allResultsCopiedAsText() {
+        Started s;
+        QVERIFY(s.active());
+        s.form.setText("Text7", "25");
+        s.form.setText("Text8", "-50");
+        s.clickOn("Command4"); // SWR 4.266 for 25 - j50 ohm on 50 ohm
+        s.form.setText("Text15", "50");
+        s.form.setText("Text16", "50");
+        s.form.setText("Text13", "10");
+        s.form.setText("Text14", "5");
+        s.clickOn("Command3");
+        s.clickOn("Text7");
+        QApplication::clipboard()->clear();
+        pressKey(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString copied = QApplication::clipboard()->text();
+        const QStringList lines = copied.split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0), QStringLiteral("Calcolo di tensione, potenza, corrente, SWR"));
+        QCOMPARE(lines.value(1), QStringLiteral("SWR e dati ausiliari:"));
+        QVERIFY2(lines.value(2).startsWith(QStringLiteral("SWR = 4.266 ")), qPrintable(copied));
+        const qsizetype right = lines.indexOf(QStringLiteral("Comparazione Input - Output"));
+        QVERIFY2(right > 6, qPrintable(copied));
+        QCOMPARE(lines.value(right + 1),
+                 QStringLiteral("Confronto input-output e perdite dell'accordatore:"));
+        QCOMPARE(lines.value(right + 2), s.as<QPlainTextEdit>("Text5")->toPlainText().section('\n', 0, 0));
+        // The line panel's range text stands from the start.
+        QVERIFY2(
+            copied.contains(QStringLiteral("Tratto di linea dello spostamento in metri: 0.00 - 7.18 mt")),
+            qPrintable(copied));
+        QCOMPARE(s.form.focused(), std::string("Text7"));
+    }
+
+    // The slider's keys the way they point, one Change (and one line calculation) per key.
+    void sliderKeysTheNaturalWayRound() {
+        Started s;
+        Operator op;
+        QVERIFY(s.active());
+        // A measured point off the line impedance: each position of the slider computes a new result.
+        s.form.setText("Text23", "100");
+        s.form.setText("Text24", "30");
+        int changes = 0;
+        s.form.on(
+            "HScroll1", ui::Event::Change,
+            [&](ui::Form& f) {
+                ++changes;
+                line::hScroll1Change(f);
+            },
+            "Text22");
+        auto* bar = s.as<QScrollBar>("HScroll1");
+        s.clickOn("HScroll1"); // the focus; a click on the middle of the track may move it
+        s.form.setValue("HScroll1", 0);
+        changes = 0;
+        QCOMPARE(s.focusedControl(), std::string("HScroll1"));
+        QString before = s.as<QPlainTextEdit>("Text22")->toPlainText();
+        for (int i = 0; i < 20; ++i) {
+            pressKey(Qt::Key_Right);
+            const QString now = s.as<QPlainTextEdit>("Text22")->toPlainText();
+            QVERIFY2(now != before && now.contains(QStringLiteral("SWR")), qPrintable(now));
+            before = now;
+        }
+        QCOMPARE(s.form.value("HScroll1"), 20);
+        QCOMPARE(bar->value(), 20);
+        QCOMPARE(changes, 20);
+        pressKey(Qt::Key_Left);
+        QCOMPARE(s.form.value("HScroll1"), 19);
+        pressKey(Qt::Key_PageDown);
+        QCOMPARE(s.form.value("HScroll1"), 19 + bar->pageStep());
+        pressKey(Qt::Key_PageUp);
+        pressKey(Qt::Key_PageUp);
+        QCOMPARE(s.form.value("HScroll1"), std::max(0, 19 - bar->pageStep()));
+        pressKey(Qt::Key_End);
+        QCOMPARE(s.form.value("HScroll1"), 720);
+        pressKey(Qt::Key_Home);
+        QCOMPARE(s.form.value("HScroll1"), 0);
+        QCOMPARE(changes, 26);
+        QCOMPARE(s.focusedControl(), std::string("HScroll1"));
     }
 
     void backColourFollowsThePalette() {
