@@ -5,7 +5,9 @@ add_library(hamlinecalc_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/qtports.cpp
   ${CMAKE_CURRENT_LIST_DIR}/widgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow.h
-  ${CMAKE_CURRENT_LIST_DIR}/mainwindow.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/mainwindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/touchstoneimport.h
+  ${CMAKE_CURRENT_LIST_DIR}/touchstoneimport.cpp)
 target_link_libraries(hamlinecalc_app PUBLIC wiring Qt6::Widgets)
 set_target_properties(hamlinecalc_app PROPERTIES AUTOMOC ON)
 

@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "app/touchstoneimport.h"
+
 #include "ui/controlset.h"
 #include "wiring/wiring.h"
 
@@ -187,6 +189,7 @@ void MainWindow::keepFrameOnScreen() {
 std::unique_ptr<MainWindow> buildApplicationWindow(const std::function<void(ui::Form&)>& beforeWidgets) {
     auto window = std::make_unique<MainWindow>(beforeWidgets);
     // Features install their menus, dialogs and windows here.
+    installTouchstoneImport(*window);
     return window;
 }
 

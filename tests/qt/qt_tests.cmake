@@ -51,3 +51,8 @@ endif()
 hlc_qt_test(chart_test)
 add_test(NAME qt.chart_test COMMAND chart_test)
 set_tests_properties(qt.chart_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# The Touchstone import: the menu entry, a file dropped on a panel, the dialog's OK and Cancel.
+hlc_qt_test(touchstone_import_test)
+add_test(NAME qt.touchstone_import_test COMMAND touchstone_import_test)
+set_tests_properties(qt.touchstone_import_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

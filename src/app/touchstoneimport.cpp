@@ -1,0 +1,214 @@
+#include "app/touchstoneimport.h"
+
+#include "app/mainwindow.h"
+#include "numeric/numtext.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace app {
+
+using wiring::ImportTarget;
+
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString summaryText(const touchstone::Network& n) {
+    const auto& s = n.samples;
+    std::string ref = touchstone::sixDigits(n.reference[0]) + " ohm";
+    if (n.ports == 2)
+        ref = n.reference[0] == n.reference[1]
+                  ? ref + " per porta"
+                  : "porta 1 " + ref + ", porta 2 " + touchstone::sixDigits(n.reference[1]) + " ohm";
+    std::string t = n.name + "\n" + (n.ports == 1 ? "1 porta" : "2 porte") + ", " + std::to_string(s.size()) +
+                    (s.size() == 1 ? " punto" : " punti") + ", da " + touchstone::mhzText(s.front().hz) +
+                    " a " + touchstone::mhzText(s.back().hz) + "\nRiferimento " + ref + "\nFormato " +
+                    n.parameter + " " + n.format + " in " + n.unit + ", Touchstone " + n.version;
+    return q(t);
+}
+
+// The panel the file was dropped on, from the control under the drop point.
+std::optional<ImportTarget> panelAt(MainWindow& w, QPoint globalPos) {
+    QtWindow* form = w.formWindow();
+    auto inside = [&](const char* name) {
+        QWidget* c = form->widget(name);
+        return c && c->isVisible() && c->rect().contains(c->mapFromGlobal(globalPos));
+    };
+    if (inside("Frame14"))
+        return ImportTarget::Antenna;
+    if (inside("Frame13"))
+        return ImportTarget::Tuner;
+    if (inside("Frame11"))
+        return ImportTarget::Line;
+    if (inside("Frame1"))
+        return ImportTarget::Point;
+    return std::nullopt;
+}
+
+// Takes a file dropped anywhere on the window, also on an input field, which would otherwise insert
+// the file's name as text.
+class DropFilter : public QObject {
+  public:
+    explicit DropFilter(MainWindow& w) : QObject(&w), w_(w) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != &w_)
+            return false;
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString path = localFile(drop->mimeData());
+        if (path.isEmpty())
+            return false;
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        if (type == QEvent::Drop) {
+            const auto target = panelAt(w_, widget->mapToGlobal(drop->position().toPoint()));
+            // After the drop is finished: the dialog is modal.
+            QMetaObject::invokeMethod(
+                &w_, [this, path, target] { importTouchstoneFile(w_, path, target); }, Qt::QueuedConnection);
+        }
+        return true;
+    }
+
+  private:
+    static QString localFile(const QMimeData* m) {
+        if (!m || !m->hasUrls() || m->urls().size() != 1 || !m->urls().front().isLocalFile())
+            return {};
+        return m->urls().front().toLocalFile();
+    }
+    MainWindow& w_;
+};
+
+} // namespace
+
+TouchstoneImportDialog::TouchstoneImportDialog(const touchstone::Network& n, double startMhz,
+                                               std::optional<ImportTarget> preselect, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(tr("Importa misura Touchstone"));
+    auto* layout = new QVBoxLayout(this);
+    summary_ = new QLabel(summaryText(n), this);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(summary_);
+
+    auto* form = new QFormLayout;
+    frequency_ = new QComboBox(this);
+    frequency_->setEditable(true);
+    frequency_->setInsertPolicy(QComboBox::NoInsert);
+    for (const auto& s : n.samples)
+        frequency_->addItem(q(touchstone::sixDigits(s.hz / 1e6)));
+    frequency_->setEditText(q(touchstone::sixDigits(startMhz)));
+    form->addRow(tr("Frequenza (MHz):"), frequency_);
+    layout->addLayout(form);
+
+    auto* group = new QButtonGroup(this);
+    const char* captions[] = {"Punto: R e X da S11", "Linea: R e X da S11, e la frequenza",
+                              "Antenna: S11 su 50 ohm", "Tuner: S11, S21, S12, S22 su 50 ohm"};
+    for (int i = 0; i < 4; ++i) {
+        targets_[i] = new QRadioButton(tr(captions[i]), this);
+        targets_[i]->setEnabled(wiring::importFits(static_cast<ImportTarget>(i), n));
+        group->addButton(targets_[i], i);
+        layout->addWidget(targets_[i]);
+    }
+    ImportTarget first = n.ports == 2 ? ImportTarget::Tuner : ImportTarget::Point;
+    if (preselect && wiring::importFits(*preselect, n))
+        first = *preselect;
+    targetButton(first)->setChecked(true);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+ImportTarget TouchstoneImportDialog::target() const {
+    for (int i = 0; i < 4; ++i)
+        if (targets_[i]->isChecked())
+            return static_cast<ImportTarget>(i);
+    return ImportTarget::Point;
+}
+
+std::optional<double> TouchstoneImportDialog::mhz() const {
+    const std::string t = frequency_->currentText().trimmed().toStdString();
+    double v = 0;
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || !(v > 0) || std::isinf(v))
+        return std::nullopt;
+    return v;
+}
+
+void importTouchstoneFile(MainWindow& w, const QString& path, std::optional<ImportTarget> preselect) {
+    ui::Form& f = w.form();
+    touchstone::Network n;
+    try {
+        n = touchstone::readFile(path.toStdString());
+    } catch (const touchstone::Error& e) {
+        wiring::showRefusedFile(f, e);
+        return;
+    }
+    // Start at the line panel's frequency when the file covers it, else at the file's first point.
+    double start = n.samples.front().hz / 1e6;
+    try {
+        const double line = num::Val(f.text("Text28"));
+        if (line * 1e6 >= n.samples.front().hz && line * 1e6 <= n.samples.back().hz)
+            start = line;
+    } catch (const std::exception&) {
+    }
+    TouchstoneImportDialog dialog(n, start, preselect, &w);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted)
+            return; // Cancel changes nothing
+        const auto mhz = dialog.mhz();
+        if (!mhz) {
+            f.messageBox("Touchstone Frequency",
+                         "'" + dialog.frequency()->currentText().toStdString() +
+                             "' is no frequency: type the MHz with the dot, or pick one of the file's.");
+            continue;
+        }
+        if (wiring::importNetwork(f, dialog.target(), *mhz, n))
+            return;
+    }
+}
+
+void installTouchstoneImport(MainWindow& w) {
+    QMenu* file = w.fileMenu();
+    auto* open = new QAction(QObject::tr("Importa misura Touchstone..."), file);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    open->setShortcutContext(Qt::ApplicationShortcut);
+    QObject::connect(open, &QAction::triggered, &w, [&w] {
+        const QString path = QFileDialog::getOpenFileName(
+            &w, QObject::tr("Importa misura Touchstone"), QString(),
+            QObject::tr("File Touchstone (*.s1p *.s2p *.S1P *.S2P *.ts);;Tutti i file (*)"));
+        if (!path.isEmpty())
+            importTouchstoneFile(w, path);
+    });
+    file->insertAction(file->actions().isEmpty() ? nullptr : file->actions().front(), open);
+    if (file->actions().size() > 1)
+        file->insertSeparator(file->actions().at(1));
+    w.setAcceptDrops(true);
+    qApp->installEventFilter(new DropFilter(w));
+}
+
+} // namespace app

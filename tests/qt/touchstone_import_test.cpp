@@ -1,0 +1,127 @@
+// The Touchstone import in the real window: the menu entry, the dialog (summary, start frequency, the
+// targets that fit, preselection from the panel the file was dropped on), OK and Cancel.
+#include "app/touchstoneimport.h"
+#include "harness.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <fstream>
+#include <functional>
+
+using harness::Started;
+using wiring::ImportTarget;
+
+namespace {
+
+// Runs `act` on the import dialog as soon as it is shown.
+void onDialog(std::function<void(app::TouchstoneImportDialog&)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* d = qobject_cast<app::TouchstoneImportDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(*d);
+    });
+    timer->start();
+}
+
+void press(app::TouchstoneImportDialog& d, QDialogButtonBox::StandardButton b) {
+    d.findChild<QDialogButtonBox*>()->button(b)->click();
+}
+
+} // namespace
+
+class TouchstoneImportTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void menuEntryWithCtrlO() {
+        Started s;
+        const QList<QAction*> actions = s.mainWindow->fileMenu()->actions();
+        QVERIFY(!actions.isEmpty());
+        QCOMPARE(actions.front()->text(), QStringLiteral("Importa misura Touchstone..."));
+        QCOMPARE(actions.front()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    }
+
+    // A one-port file dropped on the line panel: the dialog starts at the line's frequency, which the file
+    // covers, with the line preselected and the tuner not offered; OK writes R, X and the frequency.
+    // A second import picks another point of the file and is cancelled: nothing changes.
+    void dropOnLinePanelThenOkThenCancel() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("dipole.S1P");
+        std::ofstream(path.toStdString()) << "! dipole\n# MHz S RI R 50\n14.0 0.2 0.1\n14.4 0.0 -0.2\n";
+        Started s;
+        QVERIFY(s.active());
+        s.form.setText("Text28", "14.2");
+
+        bool seen = false;
+        onDialog([&](app::TouchstoneImportDialog& d) {
+            seen = true;
+            QVERIFY(d.summary()->text().contains("1 porta, 2 punti, da 14 MHz a 14.4 MHz"));
+            QVERIFY(d.summary()->text().contains("Riferimento 50 ohm"));
+            QCOMPARE(d.frequency()->currentText(), QStringLiteral("14.2"));
+            QCOMPARE(d.frequency()->count(), 2);
+            QCOMPARE(d.frequency()->itemText(1), QStringLiteral("14.4"));
+            QVERIFY(d.targetButton(ImportTarget::Line)->isChecked());
+            QVERIFY(!d.targetButton(ImportTarget::Tuner)->isEnabled());
+            QVERIFY(d.targetButton(ImportTarget::Antenna)->isEnabled());
+            press(d, QDialogButtonBox::Ok);
+        });
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        QWidget* field = s.w("Text23"); // an input field of the line panel: the drop is not text for it
+        const QPointF at(field->width() / 2.0, field->height() / 2.0);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &drop);
+        QTRY_VERIFY(seen);
+        // Half-way: S11 = 0.1 - j0.05, Z = 50 (1.1 - j0.05) / (0.9 + j0.05) = 60.7692 - j6.15385.
+        QTRY_COMPARE(s.form.text("Text23"), std::string("60.7692"));
+        QCOMPARE(s.form.text("Text24"), std::string("-6.15385"));
+        QCOMPARE(s.form.text("Text28"), std::string("14.2"));
+        QCOMPARE(s.as<QLineEdit>("Text23")->text(), QStringLiteral("60.7692"));
+
+        seen = false;
+        onDialog([&](app::TouchstoneImportDialog& d) {
+            seen = true;
+            d.frequency()->setCurrentIndex(1);
+            d.targetButton(ImportTarget::Point)->setChecked(true);
+            press(d, QDialogButtonBox::Cancel);
+        });
+        const std::string before7 = s.form.text("Text7");
+        app::importTouchstoneFile(*s.mainWindow, path);
+        QVERIFY(seen);
+        QCOMPARE(s.form.text("Text7"), before7);
+        QCOMPARE(s.form.text("Text23"), std::string("60.7692"));
+    }
+
+    // A refused file is a message box with the reader's text, and no dialog.
+    void refusedFileIsAMessageBox() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bad.s1p");
+        std::ofstream(path.toStdString()) << "# MHz S RI\n14.3 0 0\n14.2 0 0\n";
+        Started s;
+        harness::Operator op;
+        app::importTouchstoneFile(*s.mainWindow, path);
+        QCOMPARE(op.seen().size(), std::size_t(1));
+        QCOMPARE(op.seen()[0].title, QStringLiteral("Touchstone File"));
+        QCOMPARE(op.seen()[0].text,
+                 QStringLiteral("bad.s1p, line 3: frequencies must increase: 14.2 MHz after 14.3 MHz"));
+    }
+};
+
+QTEST_MAIN(TouchstoneImportTest)
+#include "touchstone_import_test.moc"
