@@ -18,6 +18,11 @@ void FindCable(ui::Form& f) {
     }
 }
 
+CableLine cableLine(int16_t index) {
+    const CableEntry& c = kCatalog[static_cast<std::size_t>(index)];
+    return {Real(c.Z) / 10, Real(c.VF) / 1000};
+}
+
 Real CableLoss(int16_t index, Real mhz) {
     const CableEntry& c = kCatalog[static_cast<std::size_t>(index)];
     // The coefficients give dB per 100 ft.
@@ -33,9 +38,9 @@ void LineData(ui::Form& f) {
         v.LVF = f.val("Text27");
     }
     if (f.selected("Option16")) {
-        const CableEntry& c = kCatalog[static_cast<std::size_t>(v.IND)];
-        v.LZL = Real(c.Z) / 10;
-        v.LVF = Real(c.VF) / 1000;
+        const CableLine c = cableLine(v.IND);
+        v.LZL = c.impedance;
+        v.LVF = c.velocityFactor;
     }
 }
 

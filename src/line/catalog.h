@@ -4,6 +4,7 @@
 // dB per 100 ft (constant term, term in the square root of the frequency in MHz, term in the frequency).
 #pragma once
 
+#include "numeric/checked.h"
 #include "ui/form.h"
 
 #include <array>
@@ -28,5 +29,14 @@ extern const std::array<CableEntry, kCableCount> kCatalog;
 // Fills Combo2's list with the names and the hidden lists Z, VF, K0, K1 and K2 with the stored integers
 // as decimal texts, row by row in the same order.
 void fillCatalogLists(ui::Form& f);
+
+// The line impedance (ohm) and velocity factor of catalog entry `index`, scaled from the stored integers.
+struct CableLine {
+    num::Real impedance, velocityFactor;
+};
+CableLine cableLine(int16_t index);
+
+// The matched loss of catalog entry `index` at `mhz`, in dB per 100 m.
+num::Real CableLoss(int16_t index, num::Real mhz);
 
 } // namespace line

@@ -37,17 +37,18 @@ void option9Click(ui::Form& f) {
     f.setValue("HScroll1", 720);
 }
 
+std::string rangeText(const ui::Form& f, Real halfWaves, Real velocityFactor, Real mhz) {
+    Real from = (halfWaves - 1) * velocityFactor * kRangeHalfWave / mhz;
+    Real to = halfWaves * velocityFactor * kRangeHalfWave / mhz;
+    return f.fmt(from.value(), "0.00") + " - " + f.fmt(to.value(), "0.00") + " mtrs.";
+}
+
 void HalfWaveRange(ui::Form& f) {
     auto& v = f.vars<LineVars>();
     f.setText("Text22", "");
     LineData(f);
-    // Half a free-space wavelength is 150 / f metres; the cycle number is the one of the latest
-    // line computation.
-    const Real NL = v.NL;
-    Real mhz = f.val("Text28");
-    Real from = (NL - 1) * v.LVF * 150 / mhz;
-    Real to = NL * v.LVF * 150 / mhz;
-    f.setText("Text41", f.fmt(from.value(), "0.00") + " - " + f.fmt(to.value(), "0.00") + " mtrs.");
+    // The cycle number is the one of the latest line computation.
+    f.setText("Text41", rangeText(f, v.NL, v.LVF, f.val("Text28")));
 }
 
 void text27LostFocus(ui::Form& f) {

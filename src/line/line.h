@@ -3,6 +3,8 @@
 // and matching stubs; the cable catalog's refresh of the line-data fields; and the panel's controls.
 #pragma once
 
+#include "line/catalog.h"
+#include "line/physics.h"
 #include "numeric/checked.h"
 #include "ui/form.h"
 
@@ -13,66 +15,43 @@ namespace line {
 
 using num::Real;
 
-// Window-level variables of the line panel, kept between runs.
+// Window-level variables of the line panel, kept between runs. A run writes them step by step, so a run
+// stopped by an arithmetic fault leaves those it reached (the frequency of the catalog refresh, the power
+// the exchange divides by).
 struct LineVars {
     double NL = 1;  // half-wave cycles of line of the latest computation; the "1" Combo1 starts with
     int16_t CF = 0; // power-exchange flag, 1 only while Command9's computation runs
 
     // ---- catalog ----
     int16_t IND = 0; // selected catalog entry; kept when the cable name matches no entry
-    int16_t N = 0;   // loop counter of the lookup and of the antenna-end search
+    int16_t N = 0;   // loop counter of the lookup
     Real LZL, LVF;   // line impedance (ohm), velocity factor
-    Real LZLP, LVFP; // the entry's stored Z (ohm x 10) and VF (x 1000)
     Real PPP;        // catalog loss shown by the refresh, dB per 100 m
     Real LMHZ;       // frequency of the latest line computation, MHz
 
-    // ---- inputs and shift ----
-    Real LR1, LX1; // measured R and X, normalised to the line impedance field
-    Real LRZ;      // transceiver impedance, ohm
-    Real LPWR;     // power at the measured point on entry, at the far point on exit, W
-    Real PP;       // loss used by the run, dB per 100 m
-    Real Shdeg;    // electrical shift, degrees; negative towards the antenna
-    Real Shgonio;  // rotation of the reflection coefficient, 2 x Shdeg
-    Real Lambda;   // free-space wavelength, m
-    Real Shlambda; // shifted length in wavelengths, never negative
-    Real Shmet;    // physical shifted length, m
-
-    // ---- reflection at the measured point and at the far point ----
-    Real LGR, LGI, LRHO, LPHI, LSWRL;
-    Real LPHF, LGRF, LGIF, LRHOF, LSWRF;
-    Real LRHOR, LSWRR; // on the transceiver impedance
-    Real LR, LX;       // far-point impedance, ohm
-
-    // ---- losses ----
-    Real LLOSP;  // matched loss of the shifted length, dB
-    Real LLOSA;  // total loss including the loss due to the SWR, dB
-    Real PRINIZ; // reflected power ratio at the measured point
-    Real PRF;    // reflected power ratio at the transceiver end
-
-    // ---- antenna-end search ----
-    Real LSWRP, RHOP, PRAR, PRPF;
-    int16_t CCC = 0; // step of the integer stage that first reached the measured reflection; 0 if none
-    int16_t DF = 0;
+    // ---- the latest run ----
+    Real LR1, LX1;   // measured R and X, normalised to the line impedance field
+    Real LPWR;       // power at the measured point on entry, at the far point on exit, W
+    Real Shdeg;      // electrical shift, degrees; negative towards the antenna
+    Real LSWRL;      // SWR at the measured point, on the line impedance
+    Real PRINIZ;     // reflected power ratio at the measured point
+    Real LLOSA;      // total loss including the loss due to the SWR, dB
+    Real LSWRP;      // the antenna-end search's last candidate
+    int16_t CCC = 0; // step of the search's whole stage that first reached PRINIZ; 0 if none
+    Real LSWRF;      // SWR at the far point, on the line impedance
 
     // ---- power exchange ----
     Real Watt;
 
-    // ---- results ----
-    Real LTrms, LTp, LTpp, LI;
-    std::string Lsign;
-    Real Shgoniom;
-    Real RPAR, XPAR;
-    Real StubR, StubX, StubM, StubP, StubO, StubC, Stubopen, Stubclosed;
-    std::string RPstr, XPstr, Rigastr;
+    // ---- what Text22 shows: the inputs and results of the latest completed run ----
+    LineInput shownInput;
+    LineResult shownResult;
 };
 
 // ---- the catalog ----------------------------------------------------------------------------------------
 
 // Sets IND to the index of the Combo2 item equal to Combo2's text; no equal item leaves IND as it was.
 void FindCable(ui::Form& f);
-
-// The matched loss of catalog entry `index` at `mhz`, in dB per 100 m.
-Real CableLoss(int16_t index, Real mhz);
 
 // The catalog refresh (Combo2 Change and LostFocus): empties Text22 and, in "Auto", loads the entry's
 // impedance, velocity factor and loss into Text25, Text27 and Text40.
@@ -93,10 +72,10 @@ void option11Click(ui::Form& f);
 // Moves the measured impedance along the line and writes the far point's values into Text22.
 void LineCompute(ui::Form& f);
 
-// The antenna-end SWR whose reflection, seen through the total loss LLOSA, equals the measured ratio
-// PRINIZ, found digit by digit from Int(LSWRL): whole steps, then seven decimal stages. Leaves the
-// candidate in LSWRP and sets CCC (0 when no candidate reaches PRINIZ). Returns true when a candidate
-// meets PRINIZ exactly; LSWRF is then that candidate.
+// The antenna-end search (searchAntennaSwr) on the window's variables: the SWR whose reflection, seen
+// through the total loss LLOSA, equals the measured ratio PRINIZ, from Int(LSWRL). Leaves the candidate in
+// LSWRP and sets CCC (0 when no candidate reaches PRINIZ). Returns true when a candidate meets PRINIZ
+// exactly; LSWRF is then that candidate.
 bool FindAntennaSWR(LineVars& v);
 
 // ---- the panel's controls ---------------------------------------------------------------------------
@@ -107,6 +86,9 @@ void hScroll1Change(ui::Form& f);
 // The direction buttons park the slider at the end of the half-wave cycle nearest the measured point.
 void option10Click(ui::Form& f);
 void option9Click(ui::Form& f);
+
+// The metres of line the slider spans in half-wave cycle `halfWaves` at `mhz`, as Text41 shows them.
+std::string rangeText(const ui::Form& f, Real halfWaves, Real velocityFactor, Real mhz);
 
 // The metres of line the slider spans in the current half-wave cycle, into Text41.
 void HalfWaveRange(ui::Form& f);

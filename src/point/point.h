@@ -4,24 +4,43 @@
 #include "numeric/checked.h"
 #include "ui/form.h"
 
+#include <complex>
 #include <string>
 
 namespace point {
 
 using num::Real;
 
+// The reflection data of an impedance against a reference impedance, as the SWR calculation gives them.
+struct ReflectionData {
+    Real reflectionRe, reflectionIm; // G = (Z - Z0) / (Z + Z0)
+    Real magnitude;                  // rho
+    Real swr;                        // negative when rho exceeds 1 (a complex reference)
+    Real reflectedPower;             // W, for the forward power
+    Real conductance, susceptance;   // siemens: the admittance of the impedance
+};
+
+// What one calculation leaves for the next: a perfect match has neither a return loss nor a phase, and
+// the values of the previous calculation stand (0 before the first).
+struct KeptReflection {
+    Real returnLossDb;
+    Real phaseDegrees; // (-180, 180]
+};
+
+// The reflection data of `load` against `reference` (ohm) for `forwardPower` watts. A forward power too
+// large for a double is passed as infinity: it stops the calculation as an overflow where it is used.
+// `kept` is updated as the calculation goes, so a calculation stopped by a fault leaves what it reached.
+ReflectionData reflectionData(std::complex<double> load, std::complex<double> reference, double forwardPower,
+                              KeptReflection& kept);
+
 // Window-level variables of the point calculator, kept between clicks.
 struct PointVars {
-    // measured impedance (normalised by the SWR calculation) and the normalised reference
-    Real R1, X1, R0, X0;
-    Real RR; // reference resistance in ohm
-    Real NumRV, NumXV, DenomRV, DenomXV;
-    Real GamR, GamX, GamM;
-    Real SWR, RetLoss, RefPWR;
-    Real SCRF; // phase of the reflection coefficient, degrees
-    Real GAR, GAI;
-    Real SCAR, SCAI; // conductance and susceptance, siemens
-    std::string SgnR, SignX, SignA;
+    // the measured impedance, as the power calculations read it
+    Real R1, X1;
+    // the return loss (RetLoss) and phase (SCRF) of the latest SWR calculation that had them
+    KeptReflection kept;
+    // the impedance of the result in Text4, ohm
+    std::complex<double> shownLoad;
 
     // power, voltage and current at the measured impedance
     Real V1, PWR1, Pdbm, I1; // from a voltage: rms volts, watts, dBm, amperes
