@@ -291,7 +291,7 @@ void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& pal
     const auto sweep = [&](const std::vector<Complex>& zs, const QColor& c) {
         if (zs.empty())
             return;
-        p.setPen(pen(c, 1.5));
+        p.setPen(pen(c, 1.0));
         drawPolyline(p, d, zs, z0);
         p.setBrush(c);
         p.drawEllipse(d.at(geom::reflection(zs.front(), z0)), 2.5, 2.5);
