@@ -19,5 +19,6 @@ find_package(Qt6 REQUIRED COMPONENTS Svg)
 target_sources(hamlinecalc_app PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/smithchartview.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bandplotview.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/chartwindow.cpp)
-target_link_libraries(hamlinecalc_app PUBLIC Qt6::Svg)
+  ${CMAKE_CURRENT_LIST_DIR}/chartwindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/smithchart.cpp)
+target_link_libraries(hamlinecalc_app PUBLIC match Qt6::Svg)

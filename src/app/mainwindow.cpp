@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/smithchart.h"
 #include "app/touchstoneimport.h"
 
 #include "ui/controlset.h"
@@ -190,6 +191,7 @@ std::unique_ptr<MainWindow> buildApplicationWindow(const std::function<void(ui::
     auto window = std::make_unique<MainWindow>(beforeWidgets);
     // Features install their menus, dialogs and windows here.
     installTouchstoneImport(*window);
+    installSmithChart(*window);
     return window;
 }
 

@@ -56,3 +56,8 @@ set_tests_properties(qt.chart_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offsc
 hlc_qt_test(touchstone_import_test)
 add_test(NAME qt.touchstone_import_test COMMAND touchstone_import_test)
 set_tests_properties(qt.touchstone_import_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# The Smith chart in the application: Ctrl+M, following the window live, a design's path on the chart.
+hlc_qt_test(smithchart_test)
+add_test(NAME qt.smithchart_test COMMAND smithchart_test)
+set_tests_properties(qt.smithchart_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

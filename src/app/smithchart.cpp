@@ -1,0 +1,186 @@
+#include "app/smithchart.h"
+
+#include "app/chartwindow.h"
+#include "app/mainwindow.h"
+#include "chart/smithgeometry.h"
+#include "match/match.h"
+#include "numeric/numtext.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QScreen>
+
+#include <cmath>
+#include <exception>
+
+namespace app {
+
+namespace {
+
+constexpr const char* kFeatureName = "smithChart";
+constexpr int kPathStepsPerElement = 40;
+
+// A field's number as the window reads it; 0 for a text that is none or too large.
+double fieldValue(ui::Form& f, const char* name) {
+    try {
+        return num::Val(f.text(name));
+    } catch (const std::exception&) {
+        return 0.0;
+    }
+}
+
+class SmithChartFeature : public QObject {
+  public:
+    explicit SmithChartFeature(MainWindow& main) : QObject(&main), main_(main) {
+        setObjectName(QString::fromLatin1(kFeatureName));
+        connect(&main, &MainWindow::modelChanged, this, [this] {
+            if (chart_ && chart_->isVisible())
+                refresh();
+        });
+    }
+
+    ChartWindow* chart() const { return chart_; }
+
+    ChartWindow* open() {
+        const bool first = !chart_;
+        if (first) {
+            chart_ = new ChartWindow(&main_); // a window of its own, closed with the main window
+            chart_->onMatchInputs = [this] { designs(); };
+        }
+        refresh();
+        if (first)
+            placeBesideMain();
+        chart_->show();
+        chart_->raise();
+        chart_->activateWindow();
+        return chart_;
+    }
+
+  private:
+    // Beside the main window on its screen: to its right where there is room, else at the screen's right.
+    void placeBesideMain() {
+        QScreen* screen = main_.screen();
+        if (!screen)
+            return;
+        const QRect room = screen->availableGeometry();
+        const QRect frame = main_.frameGeometry();
+        QSize size = chart_->size().boundedTo(room.size() - QSize(16, 40));
+        chart_->resize(size);
+        int x = frame.right() + 8;
+        if (x + size.width() > room.right())
+            x = std::max(room.left(), room.right() - size.width());
+        const int y =
+            std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - size.height() - 30));
+        chart_->move(x, y);
+    }
+
+    void refresh() {
+        ui::Form& f = main_.form();
+        chart_->setPicture(markers_, linePath_);
+        chart_->setLineValues(fieldValue(f, "Text28"), fieldValue(f, "Text26"));
+        designs();
+    }
+
+    // The impedance the matching part works on, from the chosen source; false when it has none now.
+    bool sourceImpedance(const MatchInputs& in, Complex& z) const {
+        if (in.source == MatchSource::Typed) {
+            z = in.typedZ;
+            return true;
+        }
+        const char* name = in.source == MatchSource::Point          ? "point"
+                           : in.source == MatchSource::LineFar      ? "line.far"
+                           : in.source == MatchSource::LineMeasured ? "line.measured"
+                                                                    : "tuner.antenna";
+        for (const ChartMarker& m : markers_)
+            if (m.name == name) {
+                z = m.z;
+                return true;
+            }
+        return false;
+    }
+
+    void designs() {
+        if (!chart_)
+            return;
+        ui::Form& f = main_.form();
+        const char sign = f.decimalSign();
+        const MatchInputs in = chart_->matchInputs();
+        Complex z;
+        const bool found = sourceImpedance(in, z);
+        chart_->showSourceImpedance(found ? std::optional<Complex>(z) : std::nullopt);
+        if (!found) {
+            chart_->setDesigns(
+                {}, {}, QStringLiteral("No impedance from this source: compute it in the window first."));
+            return;
+        }
+        const double mhz = in.lineFrequency ? fieldValue(f, "Text28") : in.mhz;
+        const match::Result r = match::design(z, mhz * 1e6, in.rs, fieldValue(f, "Text27"));
+        if (!r.none.empty()) {
+            chart_->setDesigns({}, {}, QString::fromStdString(r.none));
+            return;
+        }
+        std::vector<DesignRow> rows;
+        for (const match::Design& d : r.designs) {
+            const auto ohm = [&](double x) {
+                return QString::fromStdString(match::reactanceText(x, sign)) +
+                       (std::isfinite(x) ? QStringLiteral(" ohm") : QString());
+            };
+            const QString text =
+                QStringLiteral("Series %1: %2\nShunt %3: %4\nE24 %5, %6 SWR %7; E12 %8, %9 SWR %10")
+                    .arg(ohm(d.seriesX), QString::fromStdString(match::partText(d.series, sign)),
+                         ohm(d.shuntX), QString::fromStdString(match::partText(d.shunt, sign)),
+                         QString::fromStdString(match::partText(d.seriesE24, sign)),
+                         QString::fromStdString(match::partText(d.shuntE24, sign)),
+                         QString::fromStdString(match::swrText(d.e24Swr, sign)),
+                         QString::fromStdString(match::partText(d.seriesE12, sign)),
+                         QString::fromStdString(match::partText(d.shuntE12, sign)))
+                    .arg(QString::fromStdString(match::swrText(d.e12Swr, sign)));
+            rows.push_back({d.topology == match::Topology::ShuntLoad, d.seriesX, d.shuntX, text,
+                            match::path(d, z, in.rs, kPathStepsPerElement)});
+        }
+        const auto deg = [&](double v) { return QString::fromStdString(match::degreesText(v, sign)); };
+        const auto m = [&](double v) { return QString::fromStdString(num::Format(v, "0.000", sign)); };
+        const QString stub =
+            QStringLiteral("Stub on a %1 ohm line: at %2\u00B0 (%3 m) from the load, open %4\u00B0 (%5 m) or "
+                           "shorted %6\u00B0 (%7 m)")
+                .arg(QString::fromStdString(num::Format(in.rs, "0.0", sign)), deg(r.stub.distanceDeg),
+                     m(r.stub.distanceM), deg(r.stub.openDeg), m(r.stub.openM), deg(r.stub.shortDeg),
+                     m(r.stub.shortM));
+        chart_->setDesigns(std::move(rows), stub, {});
+    }
+
+    MainWindow& main_;
+    ChartWindow* chart_ = nullptr;
+    // What the window computed, as the chart shows it.
+    std::vector<ChartMarker> markers_;
+    std::vector<Complex> linePath_;
+};
+
+SmithChartFeature* featureOf(MainWindow& window) {
+    return static_cast<SmithChartFeature*>(
+        window.findChild<QObject*>(QString::fromLatin1(kFeatureName), Qt::FindDirectChildrenOnly));
+}
+
+} // namespace
+
+void installSmithChart(MainWindow& window) {
+    if (featureOf(window))
+        return;
+    auto* feature = new SmithChartFeature(window);
+    QAction* action = window.viewMenu()->addAction(QStringLiteral("Carta di Smith"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    QObject::connect(action, &QAction::triggered, feature, [feature] { feature->open(); });
+}
+
+ChartWindow* openSmithChart(MainWindow& window) {
+    SmithChartFeature* f = featureOf(window);
+    return f ? f->open() : nullptr;
+}
+
+ChartWindow* smithChartOf(MainWindow& window) {
+    SmithChartFeature* f = featureOf(window);
+    return f ? f->chart() : nullptr;
+}
+
+} // namespace app

@@ -1,0 +1,87 @@
+// The Smith chart window in the application: opened with Ctrl+M beside the calculator, following its
+// results live, and the "Adattamento" page drawing the selected design's path on the chart.
+#include "app/chartwindow.h"
+#include "app/smithchart.h"
+#include "harness.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace {
+
+void retype(QLineEdit* edit, const char* text) {
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+} // namespace
+
+class SmithChartTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void ctrlMOpensTheChart() {
+        harness::Started s;
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        QVERIFY(app::smithChartOf(*s.mainWindow) == nullptr);
+        QTest::keySequence(s.mainWindow.get(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        app::ChartWindow* chart = app::smithChartOf(*s.mainWindow);
+        QVERIFY(chart);
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
+        QVERIFY(!chart->isModal());
+        QCOMPARE(chart->chart()->content().markers.size(), size_t(0));
+    }
+
+    // 100 + j50 ohm to 50 ohm at 14.2 MHz: R > Rs, so the two shunt-load designs only. Their paths run
+    // from the load to Rs; the selected one is drawn on the chart.
+    void selectedDesignIsDrawnOnTheChart() {
+        harness::Started s;
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        app::ChartWindow* chart = app::openSmithChart(*s.mainWindow);
+        QVERIFY(chart && QTest::qWaitForWindowExposed(chart));
+        chart->setMatchSource(app::MatchSource::Typed);
+        const QList<QLineEdit*> edits = chart->findChildren<QLineEdit*>();
+        const auto edit = [&](const char* accessible) -> QLineEdit* {
+            for (QLineEdit* e : edits)
+                if (e->accessibleName() == QString::fromUtf8(accessible))
+                    return e;
+            return nullptr;
+        };
+        retype(edit("R digitata (ohm)"), "100");
+        retype(edit("X digitata (ohm)"), "50");
+        for (QCheckBox* c : chart->findChildren<QCheckBox*>())
+            if (c->text() == QStringLiteral("dalla linea"))
+                c->setChecked(false);
+        retype(edit("Frequenza (MHz)"), "14.2");
+        QCOMPARE(edit("Rs (ohm)")->text(), QStringLiteral("50")); // the line panel's "RTX Z"
+        QCOMPARE(chart->designs().size(), size_t(2));
+        for (const app::DesignRow& d : chart->designs())
+            QVERIFY(d.shuntAtLoad);
+        QVERIFY(chart->chart()->content().matchPath.empty());
+
+        chart->selectDesign(0);
+        const std::vector<app::Complex>& path = chart->chart()->content().matchPath;
+        QVERIFY(path.size() > 10);
+        QVERIFY(std::abs(path.front() - app::Complex(100, 50)) < 1e-9);
+        QVERIFY(std::abs(path.back() - app::Complex(50, 0)) < 1e-6);
+        // On the screen: the path's colour where its middle point maps.
+        const QPoint probe = chart->chart()->toWidget(path[path.size() / 2]).toPoint();
+        const QImage img = chart->chart()->grab().toImage();
+        const QColor want =
+            QColor::fromHsl(285, 200, chart->palette().color(QPalette::Base).lightness() < 128 ? 175 : 85);
+        int nearest = 999;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const QColor c = img.pixelColor(probe + QPoint(dx, dy));
+                nearest =
+                    std::min(nearest, std::abs(c.red() - want.red()) + std::abs(c.green() - want.green()) +
+                                          std::abs(c.blue() - want.blue()));
+            }
+        QVERIFY2(nearest < 30, qPrintable(QString::number(nearest)));
+    }
+};
+
+QTEST_MAIN(SmithChartTest)
+#include "smithchart_test.moc"
