@@ -1,5 +1,6 @@
 #include "tools/formscript/formscript.h"
 
+#include "chart/chart.h"
 #include "match/match.h"
 #include "ui/form.h"
 #include "wiring/import.h"
@@ -8,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <complex>
+#include <fstream>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -164,9 +166,35 @@ struct Session::Impl {
             matchCommand();
         } else if (cmd == "import") {
             importCommand();
+        } else if (cmd == "chart") {
+            noMore();
+            for (const std::string& l : chart::lines(chart::picture(form_)))
+                out_ << l << '\n';
+        } else if (cmd == "export") {
+            exportCommand();
         } else {
             throw ScriptError("unknown command '" + cmd + "'");
         }
+    }
+
+    // export FILE: the band moved along the line saved as a Touchstone 1.1 one-port file.
+    void exportCommand() {
+        const std::string file = text();
+        if (file.empty())
+            throw ScriptError("export needs a file");
+        const touchstone::Network* sweep = wiring::lineSweep(form_);
+        const std::vector<chart::BandPoint> band =
+            sweep ? chart::band(form_, *sweep) : std::vector<chart::BandPoint>{};
+        if (band.empty()) {
+            form_.messageBox("Export",
+                             "No band to save: import a one-port sweep into the line panel and compute "
+                             "the line first.");
+            return;
+        }
+        std::ofstream out(file, std::ios::binary);
+        out << chart::movedTouchstone(band);
+        if (!out.flush())
+            form_.messageBox("Export", "The file " + file + " could not be written.");
     }
 
     // import TARGET MHZ FILE: what OK in the Touchstone import dialog does.

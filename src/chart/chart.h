@@ -1,0 +1,59 @@
+// What the Smith chart shows, as plain data computed from the window's state: the impedances the panels
+// last computed (while their results stand) and the path of the line between its measured and far
+// points. The chart window only draws it; formscript's `chart` prints it.
+#pragma once
+
+#include "line/physics.h"
+#include "touchstone/touchstone.h"
+#include "ui/form.h"
+
+#include <complex>
+#include <string>
+#include <vector>
+
+namespace chart {
+
+using Complex = std::complex<double>;
+
+// An impedance the window computed, in ohm. Names, in print order: point, line.measured, line.far,
+// tuner.antenna, tuner.input.
+struct Marker {
+    std::string name;
+    Complex z;
+};
+
+struct Picture {
+    std::vector<Marker> markers;   // only markers whose panel result stands
+    std::vector<Complex> linePath; // ohm, measured point first, far point last; empty without a line result
+};
+
+// What the chart shows now.
+Picture picture(ui::Form& f);
+
+// The impedance along the line of a completed run: the same computation at shifts at most one degree
+// apart, from the measured point to the far point.
+std::vector<Complex> linePath(const line::LineInput& in, const line::LineResult& result);
+
+// One frequency of an imported sweep and the same sweep moved along the line of the panel's latest run.
+struct BandPoint {
+    double mhz;
+    Complex measured, moved;      // ohm
+    double swrMeasured, swrMoved; // on the line impedance, at the measured point and at the far point
+    double totalLossDb;           // of the shifted length, with the loss due to the SWR
+};
+
+// The sweep (S11 on its file's reference) moved along the line of the result that stands in Text22: the
+// panel's computation at every frequency f, with the same physical length (the panel's shift in degrees
+// at its frequency f0, times f / f0), the cable's loss at f ("Auto") or the typed loss, the same
+// direction, line and transceiver. Empty while no line result stands. A frequency the computation cannot
+// move (no passive load, no antenna behind the loss, an arithmetic fault) is left out.
+std::vector<BandPoint> band(ui::Form& f, const touchstone::Network& sweep);
+
+// The moved sweep as a Touchstone 1.1 one-port file, S11 on 50 ohm ("# MHz S RI R 50").
+std::string movedTouchstone(const std::vector<BandPoint>& band);
+
+// The picture as formscript prints it: `chart| NAME R X`, then `chart| line.path N R X`, R and X with six
+// significant digits.
+std::vector<std::string> lines(const Picture& p);
+
+} // namespace chart
