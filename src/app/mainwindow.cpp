@@ -197,7 +197,6 @@ std::unique_ptr<MainWindow> buildApplicationWindow(const std::function<void(ui::
 
 int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>& beforeShow) {
     QApplication application(argc, argv);
-    QApplication::setStyle(QString::fromLatin1(kStyleName));
     std::unique_ptr<MainWindow> window = buildApplicationWindow();
     if (beforeShow)
         beforeShow(*window);

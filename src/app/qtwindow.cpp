@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
 
 #include <algorithm>
 #include <vector>
@@ -127,7 +129,9 @@ QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(for
             if (auto* label = qobject_cast<QLabel*>(widget(c.labelledBy)))
                 label->setBuddy(widget(c.name));
     }
+    fitTexts();
     keepLabelsClear();
+    fitLabels();
     maskBorderless();
 
     form_.propertyChanged = [this](const ui::Control& c, ui::Property p) {
@@ -174,16 +178,76 @@ void QtWindow::layOut() {
         if (!w)
             continue;
         w->setGeometry(pixelRect(c));
-        if (c.bold || c.fontSize > 0)
-            w->setFont(fontOf(c));
+        if (c.bold || c.fontSize > 0 || c.kind != ui::Kind::Frame)
+            w->setFont(fontOf(c)); // a frame's caption may take a smaller face; its controls keep theirs
+        else
+            w->setFont(base);
         if (c.kind == ui::Kind::Label)
             w->setContentsMargins(0, 0, 0, 0);
         else if (c.kind == ui::Kind::Frame)
             w->clearMask();
     }
+    fitTexts();
     keepLabelsClear();
+    fitLabels();
     maskBorderless();
     setFixedSize(sizeAt(zoom_));
+}
+
+// What the faces and the style make of the layout at a zoom: a numeric input narrower than six
+// characters of a number ("-12.35") grows to the right, and a frame's caption that the style cannot
+// show whole takes a slightly smaller face.
+void QtWindow::fitTexts() {
+    for (const ui::Control& c : form_.controls()) {
+        auto* e = qobject_cast<QLineEdit*>(widget(c.name));
+        if (!e || c.result)
+            continue;
+        QStyleOptionFrame opt;
+        opt.initFrom(e);
+        opt.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e);
+        const int room = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e).width() - 4;
+        int need = std::max(e->fontMetrics().horizontalAdvance(QStringLiteral("-12.35")),
+                            e->fontMetrics().horizontalAdvance(QStringLiteral("123.45")));
+        if (need <= room)
+            continue;
+        // Grows to the right as far as the next control beside it; what is still missing, a smaller face.
+        int free = e->parentWidget()->width() - e->geometry().right() - 3;
+        for (QWidget* other : e->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QRect r = other->geometry();
+            if (other != e && owners_.count(other) && r.left() > e->geometry().right() &&
+                r.top() < e->geometry().bottom() && r.bottom() > e->geometry().top())
+                free = std::min(free, r.left() - e->geometry().right() - 3);
+        }
+        e->resize(e->width() + std::clamp(need - room, 0, std::max(0, free)), e->height());
+        for (int step = 0; step < 12 && need > room + std::max(0, free); ++step) {
+            QFont smaller = e->font();
+            smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
+            e->setFont(smaller);
+            need = std::max(e->fontMetrics().horizontalAdvance(QStringLiteral("-12.35")),
+                            e->fontMetrics().horizontalAdvance(QStringLiteral("123.45")));
+        }
+    }
+    for (const ui::Control& c : form_.controls()) {
+        auto* g = qobject_cast<QGroupBox*>(widget(c.name));
+        if (!g)
+            continue;
+        for (int step = 0; step < 8; ++step) {
+            QStyleOptionGroupBox opt;
+            opt.initFrom(g);
+            opt.text = g->title();
+            opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            const QRect title =
+                g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
+            if (g->rect().contains(title) && title.width() >= g->fontMetrics().horizontalAdvance(g->title()))
+                break;
+            for (QWidget* inside : g->findChildren<QWidget*>())
+                if (owners_.count(inside) && !inside->testAttribute(Qt::WA_SetFont))
+                    inside->setFont(inside->font()); // the controls inside keep their face
+            QFont smaller = g->font();
+            smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
+            g->setFont(smaller);
+        }
+    }
 }
 
 // ---- building --------------------------------------------------------------------------------------
@@ -415,6 +479,24 @@ void QtWindow::stack(QWidget* holder) {
                 continue;
             if ((pass == 0 && c.kind == ui::Kind::Frame) || (pass == 1 && isInput(c)))
                 widgets_.at(c.name)->raise();
+        }
+    }
+}
+
+// A caption that the face at this zoom wraps onto more lines than its label holds takes a slightly smaller
+// face (text does not scale exactly with the zoom).
+void QtWindow::fitLabels() {
+    for (const ui::Control& c : form_.controls()) {
+        auto* l = qobject_cast<QLabel*>(widget(c.name));
+        if (!l)
+            continue;
+        for (int step = 0; step < 6; ++step) {
+            const QRect room = l->contentsRect();
+            if (room.contains(l->fontMetrics().boundingRect(room, Qt::TextWordWrap, l->text())))
+                break;
+            QFont smaller = l->font();
+            smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
+            l->setFont(smaller);
         }
     }
 }

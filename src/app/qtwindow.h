@@ -27,9 +27,6 @@ namespace app {
 inline constexpr int kTwipsPerPixel = 12;
 // The point size of every control's text, unless the model gives a control its own.
 inline constexpr double kFontPoints = 7.5;
-// The widget style the layout is drawn and checked with: the plain one, which suits a fixed layout of
-// small controls and paints the first frame quickest.
-inline constexpr const char* kStyleName = "Windows";
 
 // Tool tips are broken into lines of at most this many characters.
 inline constexpr int kToolTipColumns = 60;
@@ -71,7 +68,9 @@ class QtWindow : public QWidget {
     QWidget* create(const ui::Control& c, QWidget* parent);
     void describe(const ui::Control& c, QWidget* w);
     void stack(QWidget* parent);
+    void fitTexts();
     void keepLabelsClear();
+    void fitLabels();
     void maskBorderless();
     void layOut(); // geometry and fonts at the zoom
     QRect pixelRect(const ui::Control& c) const;

@@ -38,7 +38,6 @@ struct Started {
         mainWindow->activateWindow();
     }
     static std::unique_ptr<app::MainWindow> build(const std::function<void(ui::Form&)>& beforeWidgets) {
-        QApplication::setStyle(QString::fromLatin1(app::kStyleName));
         return app::buildApplicationWindow(beforeWidgets);
     }
     bool active() { return QTest::qWaitForWindowActive(mainWindow.get()); }

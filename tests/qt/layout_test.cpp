@@ -3,6 +3,7 @@
 #include "harness.h"
 
 #include "ui/controlset.h"
+#include "ui/entry.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -58,8 +59,16 @@ std::pair<int, bool> linesAndFit(QPlainTextEdit* e) {
 class LayoutTest : public QObject {
     Q_OBJECT
   private slots:
+    void captionsFitTheirControls_data() {
+        QTest::addColumn<int>("zoom");
+        for (int zoom : app::kZoomSteps)
+            QTest::addRow("%d%%", zoom) << zoom;
+    }
+    // At every zoom step every caption fits its control, and every field shows its whole text.
     void captionsFitTheirControls() {
-        Started s;
+        QFETCH(int, zoom);
+        Started s({}, zoom);
+        QCOMPARE(s.mainWindow->zoom(), zoom);
         s.form.setVisible("Label36", true); // the warning too, as the line calculation shows it
         for (const ui::Control& c : s.form.controls()) {
             QWidget* w = s.w(c.name.c_str());
@@ -102,6 +111,12 @@ class LayoutTest : public QObject {
                 const QRect room = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
                 QVERIFY2(fm.horizontalAdvance(text) <= room.width() - 4,
                          who(c)); // 2 pixels of margin each side
+                // An input shows at least six characters of a number whole.
+                for (const auto& field : ui::inputFields())
+                    if (c.name == field.name)
+                        QVERIFY2(fm.horizontalAdvance(QString::fromLatin1(
+                                     field.signedValue ? "-12.35" : "123.45")) <= room.width() - 4,
+                                 who(c) + " at " + QByteArray::number(zoom));
             }
         }
     }

@@ -61,3 +61,15 @@ set_tests_properties(qt.touchstone_import_test PROPERTIES ENVIRONMENT "QT_QPA_PL
 hlc_qt_test(smithchart_test)
 add_test(NAME qt.smithchart_test COMMAND smithchart_test)
 set_tests_properties(qt.smithchart_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# No widget style is forced: the layout must hold under the style the desktop chooses. Fusion is the
+# toolkit's default here; the plain Windows style is checked as well.
+add_test(NAME qt.layout_test_windows_style COMMAND layout_test)
+set_tests_properties(qt.layout_test_windows_style PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_STYLE_OVERRIDE=Windows")
+if(XVFB_RUN)
+  add_test(NAME qt.screenshot_windows_style
+           COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:screenshot_test>)
+  set_tests_properties(qt.screenshot_windows_style PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=xcb;QT_STYLE_OVERRIDE=Windows;HLC_SCREENSHOT_SUFFIX=-windows")
+endif()

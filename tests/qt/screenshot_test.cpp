@@ -19,7 +19,7 @@ double screenScale() {
 
 // "window.png" unscaled, "window@2x.png" at twice the scale.
 QString pictureName(const char* stem, double scale) {
-    const QString name = QString::fromLatin1(stem);
+    const QString name = QString::fromLatin1(stem) + qEnvironmentVariable("HLC_SCREENSHOT_SUFFIX");
     return scale == 1.0 ? name + QStringLiteral(".png")
                         : name + QStringLiteral("@") + QString::number(scale) + QStringLiteral("x.png");
 }
@@ -53,7 +53,8 @@ class ScreenshotTest : public QObject {
         QCOMPARE(saved.size(), QSize(qRound(860 * scale), qRound(848 * scale)));
         qInfo("saved %s (%dx%d)", qPrintable(path), saved.width(), saved.height());
 
-        if (scale == 1.0 && qEnvironmentVariable("HLC_UPDATE_DOCS_SCREENSHOT") == QStringLiteral("1")) {
+        if (scale == 1.0 && qEnvironmentVariable("HLC_SCREENSHOT_SUFFIX").isEmpty() &&
+            qEnvironmentVariable("HLC_UPDATE_DOCS_SCREENSHOT") == QStringLiteral("1")) {
             const QString docs = QStringLiteral(DOCS_DIR "/screenshot.png");
             QVERIFY(shot.save(docs));
             QCOMPARE(QImage(docs).size(), saved.size());
