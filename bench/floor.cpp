@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Windows")); // as the calculator
+    // The widget style the toolkit chooses, as for the calculator.
     QWidget window;
     window.setFixedSize(860, 848);
     window.setWindowTitle(QStringLiteral("floor"));
