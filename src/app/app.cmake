@@ -21,4 +21,4 @@ target_sources(hamlinecalc_app PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/bandplotview.cpp
   ${CMAKE_CURRENT_LIST_DIR}/chartwindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/smithchart.cpp)
-target_link_libraries(hamlinecalc_app PUBLIC match Qt6::Svg)
+target_link_libraries(hamlinecalc_app PUBLIC chart match Qt6::Svg)

@@ -2,12 +2,17 @@
 
 #include "app/chartwindow.h"
 #include "app/mainwindow.h"
+#include "chart/chart.h"
 #include "chart/smithgeometry.h"
 #include "match/match.h"
 #include "numeric/numtext.h"
+#include "wiring/import.h"
 
 #include <QAction>
+#include <QFile>
+#include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
 
 #include <cmath>
@@ -46,6 +51,7 @@ class SmithChartFeature : public QObject {
         if (first) {
             chart_ = new ChartWindow(&main_); // a window of its own, closed with the main window
             chart_->onMatchInputs = [this] { designs(); };
+            chart_->onSaveMovedSweep = [this] { saveMovedSweep(); };
         }
         refresh();
         if (first)
@@ -76,7 +82,24 @@ class SmithChartFeature : public QObject {
 
     void refresh() {
         ui::Form& f = main_.form();
-        chart_->setPicture(markers_, linePath_);
+        const chart::Picture picture = chart::picture(f);
+        markers_.clear();
+        for (const chart::Marker& m : picture.markers)
+            markers_.push_back({m.name, m.z});
+        chart_->setPicture(markers_, picture.linePath);
+
+        // The band of a sweep imported into the line panel, moved along the line of the standing result.
+        band_.clear();
+        if (const touchstone::Network* sweep = wiring::lineSweep(f))
+            band_ = chart::band(f, *sweep);
+        std::vector<Complex> measured, moved;
+        std::vector<BandSample> samples;
+        for (const chart::BandPoint& b : band_) {
+            measured.push_back(b.measured);
+            moved.push_back(b.moved);
+            samples.push_back({b.mhz, b.swrMeasured, b.swrMoved, b.totalLossDb});
+        }
+        chart_->setBand(std::move(measured), std::move(moved), std::move(samples), fieldValue(f, "Text28"));
         chart_->setLineValues(fieldValue(f, "Text28"), fieldValue(f, "Text26"));
         designs();
     }
@@ -149,11 +172,28 @@ class SmithChartFeature : public QObject {
         chart_->setDesigns(std::move(rows), stub, {});
     }
 
+    // Writes the moved sweep as formscript's `export` does: Touchstone 1.1, S11 on 50 ohm.
+    void saveMovedSweep() {
+        if (band_.empty())
+            return;
+        const QString path = QFileDialog::getSaveFileName(chart_, QStringLiteral("Salva sweep spostato"),
+                                                          QStringLiteral("spostato.s1p"),
+                                                          QStringLiteral("Touchstone (*.s1p)"));
+        if (path.isEmpty())
+            return;
+        const std::string text = chart::movedTouchstone(band_);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(text.data(), qint64(text.size())) != qint64(text.size()))
+            QMessageBox::warning(chart_, QStringLiteral("Export"),
+                                 QStringLiteral("Cannot write %1.").arg(path));
+    }
+
     MainWindow& main_;
     ChartWindow* chart_ = nullptr;
     // What the window computed, as the chart shows it.
     std::vector<ChartMarker> markers_;
-    std::vector<Complex> linePath_;
+    std::vector<chart::BandPoint> band_;
 };
 
 SmithChartFeature* featureOf(MainWindow& window) {

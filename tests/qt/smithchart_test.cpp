@@ -22,7 +22,7 @@ void retype(QLineEdit* edit, const char* text) {
 class SmithChartTest : public QObject {
     Q_OBJECT
   private slots:
-    void ctrlMOpensTheChart() {
+    void ctrlMOpensTheChartThatFollowsTheWindow() {
         harness::Started s;
         QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
         QVERIFY(app::smithChartOf(*s.mainWindow) == nullptr);
@@ -32,6 +32,25 @@ class SmithChartTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(chart));
         QVERIFY(!chart->isModal());
         QCOMPARE(chart->chart()->content().markers.size(), size_t(0));
+
+        // The point panel's SWR calculation puts its marker at the typed impedance, 25 - j50 ohm.
+        s.mainWindow->activateWindow();
+        s.clickOn("Text7");
+        QTest::keyClicks(s.w("Text7"), "25");
+        s.clickOn("Text8");
+        QTest::keyClicks(s.w("Text8"), "-50");
+        s.clickOn("Command4");
+        QVERIFY(!s.as<QPlainTextEdit>("Text4")->toPlainText().isEmpty());
+        QTRY_COMPARE(chart->chart()->content().markers.size(), size_t(1));
+        const app::ChartMarker m = chart->chart()->content().markers.front();
+        QCOMPARE(m.name, std::string("point"));
+        QCOMPARE(m.z, app::Complex(25, -50));
+
+        // A further keystroke in R empties the result by the change rule: the marker goes with it.
+        s.clickOn("Text7");
+        QTest::keyClicks(s.w("Text7"), "0");
+        QVERIFY(s.as<QPlainTextEdit>("Text4")->toPlainText().isEmpty());
+        QTRY_COMPARE(chart->chart()->content().markers.size(), size_t(0));
     }
 
     // 100 + j50 ohm to 50 ohm at 14.2 MHz: R > Rs, so the two shunt-load designs only. Their paths run
