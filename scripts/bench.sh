@@ -14,6 +14,9 @@ csv=$(build-bench/bench/handlers_bench --benchmark_repetitions=10 --benchmark_re
 # The Smith chart's repaint (Qt's raster painter on the offscreen platform).
 csv+=$'\n'$(QT_QPA_PLATFORM=offscreen build-bench/bench/chart_bench --benchmark_repetitions=10 \
       --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null | tail -n +2)
+# The band view: a 1,001-point sweep moved along the line towards the antenna.
+csv+=$'\n'$(build-bench/bench/band_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+      --benchmark_format=csv 2>/dev/null | tail -n +2)
 tscsv=$(build-bench/bench/touchstone_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
         --benchmark_format=csv 2>/dev/null)
 startup=$(xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/startup build-bench/bench/hamlinecalc_probe \
@@ -31,6 +34,7 @@ echo "$csv" | awk -F, '
         target = (name ~ /WorstCase/) ? 50 : 10
         if (name ~ /^(Val|Format)$/) target = 0
         if (name ~ /^ChartRepaint/) target = 8000
+        if (name ~ /^BandTowardsAntenna/) target = 50000
         printf "| %s | %.2f us | %s | %s |\n", name, us, (target ? "< " target " us" : "-"),
                (target == 0 ? "-" : (us < target ? "yes" : "NO"))
     }'
