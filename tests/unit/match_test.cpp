@@ -251,6 +251,19 @@ TEST(Design, NothingToDesign) {
     checkDesigns(res, {50, 1e-9}, 14e6, 50);
 }
 
+// A load on the conductance circle 1/Rs only to the last bit: the shunt element alone, listed once, not
+// as two near-copies with series elements of a few nano-ohm.
+TEST(Design, LoadWithinRoundingOfTheCircleGetsTheShuntAlone) {
+    const double R = 30, X = std::sqrt(30.0 * 20.0), Rs = 50; // R^2 + X^2 = R Rs, up to rounding
+    const auto res = match::design({R, X}, 14e6, Rs);
+    ASSERT_EQ(res.designs.size(), 2u);
+    EXPECT_EQ(res.designs[0].topology, match::Topology::ShuntLoad);
+    EXPECT_EQ(res.designs[0].series.kind, match::PartKind::Short);
+    EXPECT_EQ(res.designs[1].topology, match::Topology::ShuntSource);
+    checkDesigns(res, {R, X}, 14e6, Rs);
+    EXPECT_EQ(res.stub.distanceDeg, 0.0);
+}
+
 // A wide random sample: every design matches, the count equals the test's own count of real solutions.
 // Loads whose SWR on Rs exceeds 1e6 are left out: there the last digits of a double no longer hold the match
 // (the error grows with the SWR, about SWR x 1e-17), whatever the design.
