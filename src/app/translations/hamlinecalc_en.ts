@@ -59,6 +59,13 @@
     </message>
 </context>
 <context>
+    <name>app::SmithChart</name>
+    <message>
+        <source>Carta di Smith</source>
+        <translation>Smith Chart</translation>
+    </message>
+</context>
+<context>
     <name>app::TouchstoneImport</name>
     <message>
         <source>Importa misura Touchstone...</source>

@@ -483,7 +483,7 @@
     </message>
     <message>
         <source>dB/100 metri</source>
-        <translation>dB/100 metres</translation>
+        <translation>dB/100 m</translation>
     </message>
     <message>
         <source>Z:</source>
