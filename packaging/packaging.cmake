@@ -19,6 +19,8 @@ loss of an antenna tuner from its S-parameters; and the shift of an impedance al
 from a catalog of 73 cables, with far-point SWR, losses, voltage, current, power and matching stubs.")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (dialog buttons, context menus) in Italian, as the window is.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -3,7 +3,8 @@
 # (for the sanitizer, fuzz, coverage and benchmark builds) can be named on the command line.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev xvfb xauth locales desktop-file-utils appstream dpkg-dev "$@")
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev xvfb xauth locales desktop-file-utils appstream dpkg-dev
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n "$@")
 
 missing=()
 for p in "${packages[@]}"; do

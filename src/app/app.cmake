@@ -7,9 +7,25 @@ add_library(hamlinecalc_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow.h
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/touchstoneimport.h
-  ${CMAKE_CURRENT_LIST_DIR}/touchstoneimport.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/touchstoneimport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/language.h
+  ${CMAKE_CURRENT_LIST_DIR}/language.cpp)
 target_link_libraries(hamlinecalc_app PUBLIC wiring Qt6::Widgets)
 set_target_properties(hamlinecalc_app PROPERTIES AUTOMOC ON)
+
+# The window in English, built into the program. translations/window_en.ts holds the window model's
+# captions, tool tips and accessible names, kept by hand (the Qt test language_test checks that none is
+# missing); translations/hamlinecalc_en.ts the tr() texts of src/app (menus, dialogs), refreshed from the
+# sources with `cmake --build build --target update_translations`.
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+qt_add_lupdate(hamlinecalc_app TS_FILES ${CMAKE_CURRENT_LIST_DIR}/translations/hamlinecalc_en.ts
+               OPTIONS -no-obsolete -locations none -tr-function-alias translate+=liveText)
+qt_add_lrelease(hamlinecalc_app
+  TS_FILES ${CMAKE_CURRENT_LIST_DIR}/translations/hamlinecalc_en.ts
+           ${CMAKE_CURRENT_LIST_DIR}/translations/window_en.ts
+  QM_FILES_OUTPUT_VARIABLE HLC_QM_FILES)
+qt_add_resources(hamlinecalc_app hamlinecalc_translations PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR}
+                 FILES ${HLC_QM_FILES})
 
 add_executable(hamlinecalc ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(hamlinecalc PRIVATE hamlinecalc_app)

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/language.h"
 #include "app/smithchart.h"
 #include "app/touchstoneimport.h"
 
@@ -18,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 
 namespace app {
@@ -76,25 +78,36 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildMenus() {
-    fileMenu_ = menuBar()->addMenu(tr("&File"));
-    QAction* copyAll = fileMenu_->addAction(tr("Copia tutti i risultati"), this, [this] {
-        QGuiApplication::clipboard()->setText(formWindow_->resultsText());
-    });
+    fileMenu_ = menuBar()->addMenu(QString());
+    QAction* copyAll = fileMenu_->addAction(
+        QString(), this, [this] { QGuiApplication::clipboard()->setText(formWindow_->resultsText()); });
     copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     fileMenu_->addSeparator();
-    QAction* quit = fileMenu_->addAction(tr("Esci"), this, &QWidget::close);
+    QAction* quit = fileMenu_->addAction(QString(), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
 
-    viewMenu_ = menuBar()->addMenu(tr("&Visualizza"));
-    QAction* in = viewMenu_->addAction(tr("Ingrandisci"), this, &MainWindow::zoomIn);
+    viewMenu_ = menuBar()->addMenu(QString());
+    QAction* in = viewMenu_->addAction(QString(), this, &MainWindow::zoomIn);
     in->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    QAction* out = viewMenu_->addAction(tr("Riduci"), this, &MainWindow::zoomOut);
+    QAction* out = viewMenu_->addAction(QString(), this, &MainWindow::zoomOut);
     out->setShortcut(QKeySequence::ZoomOut);
-    QAction* normal = viewMenu_->addAction(tr("Dimensione normale"), this, [this] { setZoom(100); });
+    QAction* normal = viewMenu_->addAction(QString(), this, [this] { setZoom(100); });
     normal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
-    helpMenu_ = menuBar()->addMenu(tr("A&iuto"));
+    helpMenu_ = menuBar()->addMenu(QString());
+
+    // The texts, in the language of the window now and after every switch.
+    whenLanguageChanges(this, [=, this] {
+        fileMenu_->setTitle(tr("&File"));
+        copyAll->setText(tr("Copia tutti i risultati"));
+        quit->setText(tr("Esci"));
+        viewMenu_->setTitle(tr("&Visualizza"));
+        in->setText(tr("Ingrandisci"));
+        out->setText(tr("Riduci"));
+        normal->setText(tr("Dimensione normale"));
+        helpMenu_->setTitle(tr("A&iuto"));
+    });
 }
 
 int MainWindow::zoom() const {
@@ -192,11 +205,17 @@ std::unique_ptr<MainWindow> buildApplicationWindow(const std::function<void(ui::
     // Features install their menus, dialogs and windows here.
     installTouchstoneImport(*window);
     installSmithChart(*window);
+    addLanguageMenu(window->menuBar(), window->helpMenu()->menuAction());
     return window;
 }
 
 int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>& beforeShow) {
     QApplication application(argc, argv);
+    // Italian unless --language en; an unknown language is said in one line and the window is Italian.
+    QString complaint;
+    setLanguage(languageFromArguments(QApplication::arguments(), &complaint));
+    if (!complaint.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(complaint));
     std::unique_ptr<MainWindow> window = buildApplicationWindow();
     if (beforeShow)
         beforeShow(*window);

@@ -1,5 +1,6 @@
 #include "app/qtwindow.h"
 
+#include "app/language.h"
 #include "app/widgets.h"
 #include "ui/controlset.h"
 
@@ -70,8 +71,8 @@ std::string modelText(const QString& shown) {
 
 } // namespace
 
-QString wrapToolTip(const std::string& text) {
-    const QStringList words = QString::fromStdString(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+QString wrapToolTip(const QString& text) {
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QString out, line;
     for (const QString& word : words) {
         if (!line.isEmpty() && line.size() + 1 + word.size() > kToolTipColumns) {
@@ -99,7 +100,7 @@ QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(for
         if (c.bold || c.fontSize > 0)
             w->setFont(fontOf(c)); // the others take the window's font
         if (!c.toolTip.empty())
-            w->setToolTip(wrapToolTip(c.toolTip));
+            w->setToolTip(wrapToolTip(windowText(c.toolTip)));
         describe(c, w);
         if (c.result)
             showAsResult(c, w);
@@ -250,11 +251,43 @@ void QtWindow::fitTexts() {
     }
 }
 
+// ---- the window's language ----------------------------------------------------------------------------
+
+// Captions, tool tips and accessible names again in the language now chosen; the layout pass runs again,
+// so that the labels' free parts and the faces fitted to the texts follow the new texts. The model and
+// what the fields hold are untouched.
+void QtWindow::retranslate() {
+    for (const ui::Control& c : form_.controls()) {
+        QWidget* w = widget(c.name);
+        if (!w)
+            continue;
+        const QString caption = windowText(c.text);
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            l->setText(caption);
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            g->setTitle(caption);
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            b->setText(caption); // and its access key with it
+        }
+        if (!c.toolTip.empty())
+            w->setToolTip(wrapToolTip(windowText(c.toolTip)));
+        describe(c, w);
+    }
+    layOut();
+}
+
+void QtWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
 // ---- building --------------------------------------------------------------------------------------
 
 QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
     const std::string name = c.name;
-    const QString text = QString::fromStdString(c.text);
+    const QString text = QString::fromStdString(c.text); // a field's text: never translated
+    const QString caption = windowText(c.text);          // a caption: shown in the window's language
     switch (c.kind) {
     case ui::Kind::TextBox:
         if (c.multiLine) {
@@ -292,7 +325,7 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
             return e;
         }
     case ui::Kind::Label: {
-        auto* l = new QLabel(text, holder);
+        auto* l = new QLabel(caption, holder);
         l->setTextFormat(Qt::PlainText);
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -304,15 +337,15 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
             f->setFrameShape(QFrame::NoFrame);
             return f;
         }
-        return new QGroupBox(text, holder);
+        return new QGroupBox(caption, holder);
     case ui::Kind::CommandButton: {
-        auto* b = new WrapButton(text, holder); // "&" marks the access key
+        auto* b = new WrapButton(caption, holder); // "&" marks the access key
         b->setAutoDefault(true);
         b->setFocusPolicy(Qt::TabFocus); // a mouse click moves the focus through the model, on release
         return b;
     }
     case ui::Kind::OptionButton: {
-        auto* b = new OptionButton(text, c.captionLeft, holder);
+        auto* b = new OptionButton(caption, c.captionLeft, holder);
         // Exclusive among the buttons of its frame, as the model's groups are: a screen reader then
         // announces a radio button. The model still decides every selection.
         b->setChecked(c.value != 0);
@@ -405,7 +438,7 @@ QMenu* QtWindow::resultMenu(QWidget* w) {
     auto* line = qobject_cast<QLineEdit*>(w);
     auto* plain = qobject_cast<QPlainTextEdit*>(w);
     const bool selected = line ? line->hasSelectedText() : plain && plain->textCursor().hasSelection();
-    QAction* copy = menu->addAction(QStringLiteral("Copia"), w, [line, plain] {
+    QAction* copy = menu->addAction(QCoreApplication::translate("app::QtWindow", "Copia"), w, [line, plain] {
         if (line)
             line->copy();
         else if (plain)
@@ -413,12 +446,13 @@ QMenu* QtWindow::resultMenu(QWidget* w) {
     });
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(selected);
-    QAction* all = menu->addAction(QStringLiteral("Seleziona tutto"), w, [line, plain] {
-        if (line)
-            line->selectAll();
-        else if (plain)
-            plain->selectAll();
-    });
+    QAction* all =
+        menu->addAction(QCoreApplication::translate("app::QtWindow", "Seleziona tutto"), w, [line, plain] {
+            if (line)
+                line->selectAll();
+            else if (plain)
+                plain->selectAll();
+        });
     all->setShortcut(QKeySequence::SelectAll);
     return menu;
 }
@@ -438,12 +472,12 @@ QString QtWindow::resultsText() const {
             if (top != &panel)
                 continue;
             const QString text = shownText(c.text);
-            const QString name = QString::fromStdString(c.accessibleName);
+            const QString name = windowText(c.accessibleName); // in the window's language
             lines << (text.contains(QLatin1Char('\n')) ? name + QStringLiteral(":\n") + text
                                                        : name + QStringLiteral(": ") + text);
         }
         if (!lines.isEmpty())
-            panels << QString::fromStdString(panel.text) + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+            panels << windowText(panel.text) + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
     }
     return panels.isEmpty() ? QString() : panels.join(QStringLiteral("\n\n")) + QLatin1Char('\n');
 }
@@ -453,9 +487,9 @@ QString QtWindow::resultsText() const {
 // a multi-line field) carry the control's name. A frame is named by its caption: left unnamed, the toolkit
 // would give a frame inside another the outer frame's caption.
 void QtWindow::describe(const ui::Control& c, QWidget* w) {
-    QString name = QString::fromStdString(c.accessibleName);
+    QString name = windowText(c.accessibleName);
     if (name.isEmpty() && c.kind == ui::Kind::Frame)
-        name = QString::fromStdString(c.text);
+        name = windowText(c.text);
     if (!name.isEmpty()) {
         w->setAccessibleName(name);
         if (auto* b = qobject_cast<QComboBox*>(w); b && b->lineEdit())
@@ -466,7 +500,7 @@ void QtWindow::describe(const ui::Control& c, QWidget* w) {
         }
     }
     if (c.result)
-        w->setAccessibleDescription(QString::fromUtf8(ui::kResultDescription));
+        w->setAccessibleDescription(windowText(ui::kResultDescription));
 }
 
 // Inside one container: labels at the bottom, frames above them, inputs on top, so that no label or frame
@@ -523,7 +557,7 @@ void QtWindow::keepLabelsClear() {
             continue;
         // Only the band where its lines are drawn matters.
         const QRect text = label->fontMetrics().boundingRect(
-            QRect(0, 0, area.width(), area.height()), Qt::TextWordWrap, QString::fromStdString(c.text));
+            QRect(0, 0, area.width(), area.height()), Qt::TextWordWrap, static_cast<QLabel*>(label)->text());
         area.setHeight(std::min(area.height(), text.height()));
         int left = 0, right = 0;
         for (const QRect& over : inputs) {

@@ -31,7 +31,7 @@ inline constexpr double kFontPoints = 7.5;
 // Tool tips are broken into lines of at most this many characters.
 inline constexpr int kToolTipColumns = 60;
 // A tool tip's text in lines of at most kToolTipColumns characters, broken between words.
-QString wrapToolTip(const std::string& text);
+QString wrapToolTip(const QString& text);
 
 class QtWindow : public QWidget {
   public:
@@ -60,7 +60,11 @@ class QtWindow : public QWidget {
     // The control a widget (or one of its parts) shows; empty when it shows none.
     std::string controlOf(const QObject* object) const;
 
+    // Shows the captions, tool tips and accessible names in the current language (see app/language.h).
+    void retranslate();
+
   protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 

@@ -1,5 +1,7 @@
 #include "app/smithchart.h"
 
+#include "app/language.h"
+
 #include "app/chartwindow.h"
 #include "app/mainwindow.h"
 #include "chart/chart.h"
@@ -207,7 +209,8 @@ void installSmithChart(MainWindow& window) {
     if (featureOf(window))
         return;
     auto* feature = new SmithChartFeature(window);
-    QAction* action = window.viewMenu()->addAction(QStringLiteral("Carta di Smith"));
+    QAction* action = window.viewMenu()->addAction(QString());
+    keepTranslated(action, "text", liveText("app::SmithChart", "Carta di Smith"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     action->setShortcutContext(Qt::ApplicationShortcut);
     QObject::connect(action, &QAction::triggered, feature, [feature] { feature->open(); });

@@ -1,5 +1,6 @@
 #include "app/touchstoneimport.h"
 
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "numeric/numtext.h"
 
@@ -34,16 +35,22 @@ QString q(const std::string& s) {
 
 QString summaryText(const touchstone::Network& n) {
     const auto& s = n.samples;
-    std::string ref = touchstone::sixDigits(n.reference[0]) + " ohm";
+    const QString ohm = q(touchstone::sixDigits(n.reference[0]));
+    QString ref = TouchstoneImportDialog::tr("%1 ohm").arg(ohm);
     if (n.ports == 2)
-        ref = n.reference[0] == n.reference[1]
-                  ? ref + " per porta"
-                  : "porta 1 " + ref + ", porta 2 " + touchstone::sixDigits(n.reference[1]) + " ohm";
-    std::string t = n.name + "\n" + (n.ports == 1 ? "1 porta" : "2 porte") + ", " + std::to_string(s.size()) +
-                    (s.size() == 1 ? " punto" : " punti") + ", da " + touchstone::mhzText(s.front().hz) +
-                    " a " + touchstone::mhzText(s.back().hz) + "\nRiferimento " + ref + "\nFormato " +
-                    n.parameter + " " + n.format + " in " + n.unit + ", Touchstone " + n.version;
-    return q(t);
+        ref = n.reference[0] == n.reference[1] ? TouchstoneImportDialog::tr("%1 ohm per porta").arg(ohm)
+                                               : TouchstoneImportDialog::tr("porta 1 %1 ohm, porta 2 %2 ohm")
+                                                     .arg(ohm, q(touchstone::sixDigits(n.reference[1])));
+    const QString points = s.size() == 1 ? TouchstoneImportDialog::tr("1 punto")
+                                         : TouchstoneImportDialog::tr("%1 punti").arg(s.size());
+    return q(n.name) + QLatin1Char('\n') +
+           (n.ports == 1 ? TouchstoneImportDialog::tr("1 porta") : TouchstoneImportDialog::tr("2 porte")) +
+           QStringLiteral(", ") + points +
+           TouchstoneImportDialog::tr(", da %1 a %2")
+               .arg(q(touchstone::mhzText(s.front().hz)), q(touchstone::mhzText(s.back().hz))) +
+           QLatin1Char('\n') + TouchstoneImportDialog::tr("Riferimento %1").arg(ref) + QLatin1Char('\n') +
+           TouchstoneImportDialog::tr("Formato %1 %2 in %3, Touchstone %4")
+               .arg(q(n.parameter), q(n.format), q(n.unit), q(n.version));
 }
 
 // The panel the file was dropped on, from the control under the drop point.
@@ -124,8 +131,9 @@ TouchstoneImportDialog::TouchstoneImportDialog(const touchstone::Network& n, dou
     layout->addLayout(form);
 
     auto* group = new QButtonGroup(this);
-    const char* captions[] = {"Punto: R e X da S11", "Linea: R e X da S11, e la frequenza",
-                              "Antenna: S11 su 50 ohm", "Tuner: S11, S21, S12, S22 su 50 ohm"};
+    const char* captions[] = {
+        QT_TR_NOOP("Punto: R e X da S11"), QT_TR_NOOP("Linea: R e X da S11, e la frequenza"),
+        QT_TR_NOOP("Antenna: S11 su 50 ohm"), QT_TR_NOOP("Tuner: S11, S21, S12, S22 su 50 ohm")};
     for (int i = 0; i < 4; ++i) {
         targets_[i] = new QRadioButton(tr(captions[i]), this);
         targets_[i]->setEnabled(wiring::importFits(static_cast<ImportTarget>(i), n));
@@ -194,7 +202,8 @@ void importTouchstoneFile(MainWindow& w, const QString& path, std::optional<Impo
 
 void installTouchstoneImport(MainWindow& w) {
     QMenu* file = w.fileMenu();
-    auto* open = new QAction(QObject::tr("Importa misura Touchstone..."), file);
+    auto* open = new QAction(file);
+    keepTranslated(open, "text", liveText("app::TouchstoneImport", "Importa misura Touchstone..."));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     open->setShortcutContext(Qt::ApplicationShortcut);
     QObject::connect(open, &QAction::triggered, &w, [&w] {

@@ -2,6 +2,7 @@
 // every message box with OK and remembers what it said.
 #pragma once
 
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/qtports.h"
 #include "app/qtwindow.h"
@@ -19,6 +20,12 @@
 #include <vector>
 
 namespace harness {
+
+// The language the window is tested in: Italian, or the one HLC_TEST_LANGUAGE names ("en"), so that the
+// same tests check the window in both languages.
+inline app::Language testLanguage() {
+    return app::languageNamed(qEnvironmentVariable("HLC_TEST_LANGUAGE")).value_or(app::Language::Italian);
+}
 
 // The application window as main() builds it: controls, handlers and Load, then the widgets, shown and
 // active, at the given zoom (100 % unless told: the zoom the screen calls for is tested on its own).
@@ -38,6 +45,7 @@ struct Started {
         mainWindow->activateWindow();
     }
     static std::unique_ptr<app::MainWindow> build(const std::function<void(ui::Form&)>& beforeWidgets) {
+        app::setLanguage(testLanguage());
         return app::buildApplicationWindow(beforeWidgets);
     }
     bool active() { return QTest::qWaitForWindowActive(mainWindow.get()); }

@@ -36,6 +36,17 @@ bool isInput(const ui::Control& c) {
     }
 }
 
+// The caption or text a widget shows.
+QString shownText(QWidget* w) {
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return b->text();
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return e->text();
+    return QString();
+}
+
 // Whether the operator's click at a point of the window reaches the control.
 bool reaches(Started& s, QWidget* target, QPoint inTarget) {
     QWidget* hit = s.window->childAt(target->mapTo(s.window, inTarget));
@@ -74,7 +85,7 @@ class LayoutTest : public QObject {
             QWidget* w = s.w(c.name.c_str());
             if (!w)
                 continue;
-            const QString text = QString::fromStdString(c.text);
+            const QString text = shownText(w); // in the language of the window
             const QFontMetrics fm(w->font());
             if (auto* l = qobject_cast<QLabel*>(w)) {
                 const QRect room = l->contentsRect();

@@ -10,7 +10,7 @@ function(hlc_qt_test name)
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
 endfunction()
 
-foreach(name window_test layout_test accessibility_test mainwindow_test)
+foreach(name window_test layout_test accessibility_test mainwindow_test language_test)
   hlc_qt_test(${name})
   add_test(NAME qt.${name} COMMAND ${name})
   set_tests_properties(qt.${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
@@ -24,6 +24,18 @@ set_tests_properties(qt.window_test_comma_locale PROPERTIES
 # A high-density screen: the fixed layout drawn at twice the scale still fits, nothing over anything.
 add_test(NAME qt.layout_test_2x COMMAND layout_test)
 set_tests_properties(qt.layout_test_2x PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
+
+# Every text of the menus and dialogs has its English translation.
+add_test(NAME qt.translations_finished
+         COMMAND ${CMAKE_COMMAND} -DTS_FILE=${CMAKE_SOURCE_DIR}/src/app/translations/hamlinecalc_en.ts
+                 -DMODEL_TS_FILE=${CMAKE_SOURCE_DIR}/src/app/translations/window_en.ts
+                 -P ${CMAKE_CURRENT_LIST_DIR}/translations_finished.cmake)
+
+# The layout and what a screen reader hears, again with the window in English.
+foreach(name layout_test accessibility_test)
+  add_test(NAME qt.${name}_en COMMAND ${name})
+  set_tests_properties(qt.${name}_en PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HLC_TEST_LANGUAGE=en")
+endforeach()
 
 hlc_qt_test(screenshot_test)
 # HLC_UPDATE_DOCS_SCREENSHOT=1 in the environment also saves the picture as docs/screenshot.png.

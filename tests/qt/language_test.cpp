@@ -1,0 +1,430 @@
+// The window in Italian and in English: every caption, tool tip and accessible name of the window model
+// has its English text, the English window leaves nothing Italian, the language switches back and forth
+// while the window is up without touching what the fields hold, the access keys stay unique and click the
+// right button, and Qt's own texts follow the language.
+#include "harness.h"
+
+#include "ui/controlset.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTranslator>
+
+#include <map>
+#include <set>
+
+using harness::Operator;
+using harness::Started;
+
+namespace {
+
+bool isCaption(const ui::Control& c) {
+    return c.kind == ui::Kind::Label || c.kind == ui::Kind::Frame || c.kind == ui::Kind::CommandButton ||
+           c.kind == ui::Kind::OptionButton;
+}
+
+// Every text of the model that the window shows as a caption, tool tip or accessible name.
+std::vector<std::string> modelTexts() {
+    std::vector<std::string> texts{ui::kResultDescription};
+    for (const ui::Control& c : ui::controlSet())
+        for (const std::string* t : {isCaption(c) ? &c.text : nullptr, &c.toolTip, &c.accessibleName})
+            if (t && !t->empty())
+                texts.push_back(*t);
+    return texts;
+}
+
+// Texts that read the same in both languages: units, symbols and words English already uses.
+const std::set<QString> kSameInBoth = {"R ohm:",
+                                       "X ohm:",
+                                       "R ohm",
+                                       "X ohm",
+                                       "Vrms",
+                                       "Vpp",
+                                       "Vp",
+                                       "Watt",
+                                       "dBm",
+                                       "R0 ohm:",
+                                       "X0 ohm:",
+                                       "R0 ohm",
+                                       "X0 ohm",
+                                       "Input Z",
+                                       "Input Z R ohm",
+                                       "Input Z X ohm",
+                                       "Output Z",
+                                       "Output Z R ohm",
+                                       "Output Z X ohm",
+                                       "IN Vrms",
+                                       "IN Vp",
+                                       "IN Vpp",
+                                       "Input V",
+                                       "Output V",
+                                       "OUT Vrms",
+                                       "OUT Vp",
+                                       "OUT Vpp",
+                                       "Input A:",
+                                       "Input A",
+                                       "Output A:",
+                                       "Output A",
+                                       "R:",
+                                       "I:",
+                                       "&?",
+                                       "X:",
+                                       "MHz:",
+                                       "MHz",
+                                       "watt:",
+                                       "watt",
+                                       "Auto",
+                                       "Z:",
+                                       "Z ohm",
+                                       "V.F.:",
+                                       "V.F."};
+
+// Italian words of the window's texts that English does not use.
+const std::set<QString> kItalianWords = {"di",
+                                         "della",
+                                         "delle",
+                                         "dello",
+                                         "del",
+                                         "dei",
+                                         "dalla",
+                                         "dall",
+                                         "e",
+                                         "ed",
+                                         "il",
+                                         "la",
+                                         "lo",
+                                         "per",
+                                         "con",
+                                         "coi",
+                                         "alla",
+                                         "ad",
+                                         "un",
+                                         "una",
+                                         "su",
+                                         "sulla",
+                                         "sul",
+                                         "o",
+                                         "oppure",
+                                         "calcolo",
+                                         "calcola",
+                                         "inserire",
+                                         "tensione",
+                                         "potenza",
+                                         "corrente",
+                                         "parte",
+                                         "reale",
+                                         "immag",
+                                         "immaginaria",
+                                         "misurata",
+                                         "misurate",
+                                         "misurato",
+                                         "riferimento",
+                                         "dati",
+                                         "ausiliari",
+                                         "confronto",
+                                         "comparazione",
+                                         "compara",
+                                         "perdite",
+                                         "accordatore",
+                                         "spostamento",
+                                         "direzione",
+                                         "numero",
+                                         "cicli",
+                                         "linea",
+                                         "linee",
+                                         "trasmissione",
+                                         "cavo",
+                                         "metri",
+                                         "risultato",
+                                         "risultati",
+                                         "sola",
+                                         "lettura",
+                                         "connettere",
+                                         "porta",
+                                         "leggere",
+                                         "scambio",
+                                         "gradi",
+                                         "garantiti",
+                                         "ricavare",
+                                         "impedenza",
+                                         "frequenza",
+                                         "resistenza",
+                                         "reattanza",
+                                         "fattore",
+                                         "velocità",
+                                         "ricetrasmettitore",
+                                         "prima",
+                                         "seconda",
+                                         "vuota",
+                                         "può",
+                                         "essere",
+                                         "entrata",
+                                         "uscita",
+                                         "verso",
+                                         "quando",
+                                         "elettrico",
+                                         "fisico",
+                                         "carta",
+                                         "giri",
+                                         "negativi",
+                                         "mentre",
+                                         "quello",
+                                         "pot",
+                                         "dir",
+                                         "rtx",
+                                         "all'",
+                                         "dall'",
+                                         "l'",
+                                         "d'"};
+
+// The Italian words of a text, if any.
+QStringList italianWordsOf(QString text) {
+    text.remove(QLatin1Char('&'));
+    QStringList found;
+    static const QRegularExpression words(QStringLiteral("\\p{L}+'?")); // "all'" is one Italian word
+    for (auto it = words.globalMatch(text); it.hasNext();)
+        if (const QString word = it.next().captured(); kItalianWords.count(word.toLower()))
+            found << word;
+    return found;
+}
+
+// The caption a widget shows, if it shows one.
+QString captionOf(QWidget* w) {
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w))
+        return g->title();
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return b->text();
+    return QString();
+}
+
+// The access key of a caption: the character after a single "&", upper case; none without one.
+QChar accessKeyOf(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toUpper();
+        ++i; // "&&" is a plain "&"
+    }
+    return QChar();
+}
+
+// The menu bar's menus and the actions in them.
+QList<QAction*> menuActions(const Started& s) {
+    QList<QAction*> actions;
+    for (QAction* m : s.mainWindow->menuBar()->actions()) {
+        actions << m;
+        if (m->menu())
+            actions << m->menu()->actions();
+    }
+    return actions;
+}
+
+// Everything the application window shows as text of its own, for the operator or a screen reader: the
+// form's captions, tool tips and accessible names, the window title and the menus.
+QStringList shownTexts(const Started& s) {
+    QStringList texts{s.mainWindow->windowTitle()};
+    for (QWidget* w : s.window->findChildren<QWidget*>())
+        texts << captionOf(w) << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+    for (QAction* a : menuActions(s))
+        texts << a->text() << a->toolTip();
+    texts.removeAll(QString());
+    return texts;
+}
+
+// The menu action that chooses a language.
+QAction* languageAction(const Started& s, const QString& code) {
+    for (QAction* a : menuActions(s))
+        if (a->isCheckable() && a->data().toString() == code)
+            return a;
+    return nullptr;
+}
+
+struct LanguageGuard { // the next test starts from the language the harness chose
+    ~LanguageGuard() { app::setLanguage(harness::testLanguage()); }
+};
+
+} // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyModelTextHasAnEnglishTranslation() {
+        QTranslator english;
+        QVERIFY(english.load(QStringLiteral(":/i18n/window_en.qm")));
+        int checked = 0;
+        for (const std::string& text : modelTexts()) {
+            const QString translated = english.translate(app::kWindowContext, text.c_str());
+            QVERIFY2(!translated.isEmpty(), text.c_str());
+            const QString source = QString::fromStdString(text);
+            // Only units and symbols may stay as they are; every English text is free of Italian words.
+            QVERIFY2(translated != source || kSameInBoth.count(source), text.c_str());
+            QVERIFY2(italianWordsOf(translated).isEmpty(), qPrintable(translated));
+            // A caption keeps exactly one access key where the Italian has one.
+            QCOMPARE(accessKeyOf(translated).isNull(), accessKeyOf(source).isNull());
+            ++checked;
+        }
+        QVERIFY(checked > 100);
+    }
+
+    // The word list itself catches the Italian texts: every Italian text but units and symbols has one.
+    void theItalianWordsCatchEveryItalianText() {
+        for (const std::string& text : modelTexts()) {
+            const QString source = QString::fromStdString(text);
+            if (!kSameInBoth.count(source))
+                QVERIFY2(!italianWordsOf(source).isEmpty(), text.c_str());
+        }
+    }
+
+    void englishWindowShowsNoItalian() {
+        LanguageGuard guard;
+        app::setLanguage(app::Language::English);
+        Started s([](ui::Form&) { app::setLanguage(app::Language::English); });
+        s.form.setVisible("Label36", true); // the line warning too
+        const QStringList texts = shownTexts(s);
+        QVERIFY(texts.size() > 150);
+        for (const QString& text : texts)
+            QVERIFY2(italianWordsOf(text).isEmpty(), qPrintable(text));
+        QCOMPARE(s.as<QAbstractButton>("Command1")->text(), QStringLiteral("CALCULATE &POWER AND CURRENT"));
+        QCOMPARE(s.w("Text27")->toolTip(), QStringLiteral("Enter the velocity factor of the line."));
+        QCOMPARE(s.w("Text6")->accessibleName(), QStringLiteral("Forward power W"));
+        QCOMPARE(s.w("Text4")->accessibleDescription(), QStringLiteral("Result, read only"));
+        // What the fields hold is no caption: the cable keeps its name.
+        QCOMPARE(s.as<QComboBox>("Combo2")->currentText(), QStringLiteral("Messi e Paoloni Pota-Flex 6"));
+    }
+
+    // The menu switches the shown texts at once, both ways; the fields and the results stay as they were.
+    void switchingChangesEveryTextAndNothingElse() {
+        LanguageGuard guard;
+        app::setLanguage(app::Language::Italian);
+        Started s;
+        Operator op;
+        QVERIFY(s.active());
+        s.form.setText("Text7", "50");
+        s.form.setText("Text10", "100");
+        s.clickOn("Command2");
+        const std::string result = s.form.text("Text3");
+        QVERIFY(!result.empty());
+        std::map<std::string, QString> italian;
+        for (const ui::Control& c : s.form.controls())
+            if (QWidget* w = s.w(c.name.c_str()))
+                italian[c.name] = captionOf(w) + '|' + w->toolTip() + '|' + w->accessibleName();
+
+        for (int round = 0; round < 2; ++round) {
+            languageAction(s, "en")->trigger();
+            for (const QString& text : shownTexts(s))
+                QVERIFY2(italianWordsOf(text).isEmpty(), qPrintable(text));
+            QCOMPARE(s.as<QAbstractButton>("Command9")->text(), QStringLiteral("POWER E&XCHANGE"));
+            QCOMPARE(s.mainWindow->viewMenu()->title(), QStringLiteral("&View"));
+            QVERIFY(languageAction(s, "en")->isChecked());
+
+            languageAction(s, "it")->trigger(); // the "Lingua / Language" menu
+            QCOMPARE(app::currentLanguage(), app::Language::Italian);
+            QVERIFY(languageAction(s, "it")->isChecked());
+            QCOMPARE(s.mainWindow->viewMenu()->title(), QStringLiteral("&Visualizza"));
+            for (const ui::Control& c : s.form.controls()) {
+                QWidget* w = s.w(c.name.c_str());
+                if (!w)
+                    continue;
+                QCOMPARE(captionOf(w) + '|' + w->toolTip() + '|' + w->accessibleName(), italian[c.name]);
+                if (isCaption(c))
+                    QCOMPARE(captionOf(w), QString::fromStdString(c.text)); // the model's own caption
+            }
+        }
+        QCOMPARE(s.form.text("Text3"), result);
+        QCOMPARE(s.form.text("Text10"), std::string("100"));
+        QCOMPARE(s.as<QLineEdit>("Text10")->text(), QStringLiteral("100"));
+        QVERIFY(op.seen().empty());
+    }
+
+    // Within the window no two captions share an access key, in either language; in English the keys
+    // that differ from the Italian ones click their own buttons through the model.
+    void accessKeysAreUniqueAndWork() {
+        LanguageGuard guard;
+        for (app::Language language : {app::Language::Italian, app::Language::English}) {
+            app::setLanguage(language);
+            Started s([language](ui::Form&) { app::setLanguage(language); });
+            std::map<QChar, QString> keys;
+            QStringList captions;
+            for (QWidget* w : s.window->findChildren<QWidget*>())
+                captions << captionOf(w);
+            for (QAction* menu : s.mainWindow->menuBar()->actions())
+                captions << menu->text();
+            for (const QString& caption : captions) {
+                const QChar key = accessKeyOf(caption);
+                if (key.isNull())
+                    continue;
+                const auto [at, fresh] = keys.emplace(key, caption);
+                QVERIFY2(fresh, qPrintable(caption + QStringLiteral(" / ") + at->second));
+            }
+            QCOMPARE(keys.size(), std::size_t{9 + 4}); // the buttons and the menus
+        }
+        app::setLanguage(app::Language::English);
+        Started s([](ui::Form&) { app::setLanguage(app::Language::English); });
+        Operator op;
+        QVERIFY(s.active());
+        s.form.setText("Text23", "75");
+        s.form.setText("Text24", "25");
+        s.form.setValue("HScroll1", 90);
+        const std::string before = s.form.text("Text22");
+        QVERIFY(!before.empty());
+        QTest::keyClick(s.window, Qt::Key_X, Qt::AltModifier); // "POWER E&XCHANGE" runs the line
+        QCOMPARE(s.focusedControl(), std::string("Command9"));
+        QVERIFY(!s.form.text("Text22").empty());
+        QVERIFY(s.form.text("Text22") != before); // at another power
+        QVERIFY(op.seen().empty());
+        QTest::keyClick(s.window, Qt::Key_Z, Qt::AltModifier); // the Italian key is no key in English
+        QCOMPARE(s.focusedControl(), std::string("Command9"));
+        QTest::keyClick(s.window, Qt::Key_T, Qt::AltModifier); // "CALCULATE VOL&TAGE AND CURRENT"
+        QCOMPARE(s.focusedControl(), std::string("Command2"));
+    }
+
+    // Qt's own texts (here a field's context menu) follow: Italian window, Italian menu.
+    void qtOwnTextsFollowTheLanguage() {
+        LanguageGuard guard;
+        const std::pair<app::Language, QString> cases[] = {{app::Language::Italian, QStringLiteral("Copia")},
+                                                           {app::Language::English, QStringLiteral("Copy")}};
+        for (const auto& [language, copy] : cases) {
+            app::setLanguage(language);
+            QLineEdit field;
+            std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+            QStringList items;
+            for (QAction* a : menu->actions())
+                items << a->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+            QVERIFY2(items.contains(copy), qPrintable(items.join(QStringLiteral(", "))));
+        }
+    }
+
+    void languageFromTheCommandLine() {
+        const struct {
+            QStringList arguments;
+            app::Language language;
+            bool complains;
+        } cases[] = {
+            {{"hamlinecalc"}, app::Language::Italian, false},
+            {{"hamlinecalc", "--language", "it"}, app::Language::Italian, false},
+            {{"hamlinecalc", "--language", "en"}, app::Language::English, false},
+            {{"hamlinecalc", "--language=EN"}, app::Language::English, false},
+            {{"hamlinecalc", "--language", "fr"}, app::Language::Italian, true},
+            {{"hamlinecalc", "--language=english"}, app::Language::Italian, true},
+            {{"hamlinecalc", "--language"}, app::Language::Italian, true},
+        };
+        for (const auto& c : cases) {
+            QString complaint;
+            QCOMPARE(app::languageFromArguments(c.arguments, &complaint), c.language);
+            QCOMPARE(!complaint.isEmpty(), c.complains);
+            QVERIFY(!complaint.contains(QLatin1Char('\n')));
+        }
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
