@@ -25,6 +25,7 @@ struct ReflectionData {
 struct KeptReflection {
     Real returnLossDb;
     Real phaseDegrees; // (-180, 180]
+    bool operator==(const KeptReflection&) const = default;
 };
 
 // The reflection data of `load` against `reference` (ohm) for `forwardPower` watts. A forward power too

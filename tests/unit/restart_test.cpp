@@ -2,6 +2,7 @@
 // the decimal sign and every window-level variable as a newly started window has them, and the same
 // script then prints the same on both.
 #include "line/line.h"
+#include "point/point.h"
 #include "tools/formscript/formscript.h"
 #include "tuner/tuner.h"
 #include "ui/form.h"
@@ -86,7 +87,7 @@ TEST(Restart, TheComparisonSeesEachKindOfChange) {
         {"the decimal sign", [](ui::Form& f) { f.setDecimalSign(','); }, "the decimal sign"},
         {"a message", [](ui::Form& f) { f.messageBox("x", "y"); }, "the message count"},
         {"a line variable", [](ui::Form& f) { f.vars<line::LineVars>().LZL = 75; }, "the variables"},
-        {"a text variable", [](ui::Form& f) { f.vars<line::LineVars>().Lsign = "-"; }, "the variables"},
+        {"a text variable", [](ui::Form& f) { f.vars<point::PointVars>().PWRSTR = "1"; }, "the variables"},
         {"a variable the other window has not used", [](ui::Form& f) { f.vars<tuner::TunerVars>().SR = 0.5; },
          "the variables"},
     };
