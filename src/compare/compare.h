@@ -24,6 +24,8 @@ struct CompareVars {
     Real Gain;          // 10 log10 of output over input power, dB; negative for a loss
     Real RelGL;         // output power over input power
     std::string GLSTR;  // label of the loss/gain line
+
+    bool operator==(const CompareVars&) const = default;
 };
 
 // Command3: comparison on voltage, report into Text5.

@@ -46,6 +46,8 @@ struct LineVars {
     // ---- what Text22 shows: the inputs and results of the latest completed run ----
     LineInput shownInput;
     LineResult shownResult;
+
+    bool operator==(const LineVars&) const = default;
 };
 
 // ---- the catalog ----------------------------------------------------------------------------------------

@@ -33,6 +33,7 @@ struct LineLoss {
     int16_t catalogEntry = -1; // the catalog entry, or -1 for the typed value
     double typedDbPer100m = 0;
     Real at(Real mhz) const;
+    bool operator==(const LineLoss&) const = default;
 };
 
 struct LineInput {
@@ -45,6 +46,7 @@ struct LineInput {
     Direction direction = Direction::TowardsTransceiver;
     double transceiverImpedance = 50; // ohm
     double power = 100;               // at the measured point, W
+    bool operator==(const LineInput&) const = default;
 };
 
 // The electrical shift the slider sets: `position` quarter degrees within half-wave cycle `halfWaves`.
@@ -67,6 +69,7 @@ struct MeasuredPoint {
     Real reflectionDegrees;   // its angle, (-180, 180]; 0 for a matched point, which has none
     Real farAngleDegrees;     // the angle turned by the shift, at the far point
     Real swr;                 // on the line impedance
+    bool operator==(const MeasuredPoint&) const = default;
 };
 // `load` is the measured impedance on the impedance the line's reflection is taken on.
 MeasuredPoint measure(const LineInput& in, Normalised load);
@@ -79,6 +82,7 @@ struct AntennaSearch {
     Real swr;                      // the last candidate: the largest on the grid still below
     int16_t firstReachingStep = 0; // step of the whole stage that first reached the ratio; 0 if none
     bool exact = false;            // a candidate met the ratio exactly: swr is it
+    bool operator==(const AntennaSearch&) const = default;
 };
 AntennaSearch searchAntennaSwr(Real measuredSwr, Real measuredRatio, Real totalLossDb);
 
@@ -104,6 +108,7 @@ struct FarPoint {
     bool impossible(const LineInput& in) const {
         return in.direction == Direction::TowardsAntenna && search.firstReachingStep == 0;
     }
+    bool operator==(const FarPoint&) const = default;
 };
 FarPoint moveAlong(const LineInput& in, const MeasuredPoint& m);
 
@@ -113,6 +118,7 @@ struct FarPointDetails {
     Real amperes;
     Real parallelResistance, parallelReactance; // ohm
     Real openStubMetres, shortedStubMetres;     // parallel stubs cancelling the parallel reactance
+    bool operator==(const FarPointDetails&) const = default;
 };
 FarPointDetails describe(const LineInput& in, const MeasuredPoint& m, const FarPoint& far);
 
@@ -121,6 +127,7 @@ struct LineResult {
     MeasuredPoint measured;
     FarPoint far;
     FarPointDetails details;
+    bool operator==(const LineResult&) const = default;
 };
 LineResult compute(const LineInput& in);
 

@@ -120,6 +120,7 @@ double Val(std::string_view text) {
     bool seenDot = false;
     std::size_t intDigits = 0;
     std::string mantissa;
+    mantissa.reserve(text.size()); // a pasted megabyte of digits is collected without regrowing
     for (;; r.next()) {
         const char c = r.peek();
         if (isDigit(c)) {
@@ -156,9 +157,10 @@ double Val(std::string_view text) {
     if (lead == std::string::npos)
         return 0.0; // only zeros, whatever the exponent
 
-    num += mantissa.substr(0, intDigits);
+    num.reserve(num.size() + mantissa.size() + 24);
+    num.append(mantissa, 0, intDigits);
     num += '.';
-    num += mantissa.substr(intDigits);
+    num.append(mantissa, intDigits);
     num += 'e';
     num += std::to_string(exp);
 

@@ -25,6 +25,7 @@ struct ReflectionData {
 struct KeptReflection {
     Real returnLossDb;
     Real phaseDegrees; // (-180, 180]
+    bool operator==(const KeptReflection&) const = default;
 };
 
 // The reflection data of `load` against `reference` (ohm) for `forwardPower` watts. A forward power too
@@ -47,6 +48,8 @@ struct PointVars {
     Real PWRP, VP, IP;       // from a power: watts, rms volts, amperes
     Real II, PIC, PdbmI, VI; // from a current: amperes, watts, dBm, rms volts
     std::string PWRSTR;      // the power in watts as handed to the forward-power field
+
+    bool operator==(const PointVars&) const = default;
 };
 
 // Command4: SWR, return loss, reflected power, reflection coefficient and admittance into Text4.

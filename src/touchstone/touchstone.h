@@ -21,6 +21,7 @@ using Complex = std::complex<double>;
 struct Sample {
     double hz;
     std::array<Complex, 4> s;
+    bool operator==(const Sample&) const = default;
 };
 
 struct Network {
@@ -30,6 +31,7 @@ struct Network {
     std::string version, format, unit;           // for the summary: "1.1"/"2.0", "MA"/"DB"/"RI", "MHz"...
     std::string parameter = "S";                 // what the file held: "S", or "Y"/"Z" turned into S
     std::string name;                            // the file's name, for messages
+    bool operator==(const Network&) const = default;
 };
 
 // A refused file or frequency; the message names the file and, where there is one, the line.

@@ -44,6 +44,8 @@ struct TunerVars {
     Real TPP;                  // power lost in the tuner, percent
     Real TPG;                  // power gained, percent
     std::string SA2, SB1, SB2; // signs shown before the imaginary parts of a2, b1, b2
+
+    bool operator==(const TunerVars&) const = default;
 };
 
 // LostFocus of Text30 and Text34: each component of the antenna's reflection coefficient must lie

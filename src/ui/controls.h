@@ -17,6 +17,7 @@ struct Geometry {
     int top = 0;
     int width = 0;
     int height = 0;
+    bool operator==(const Geometry&) const = default;
 };
 
 struct Control {
@@ -53,6 +54,8 @@ struct Control {
     char accessKey = 0;       // upper-case character after "&" in a command button's caption
 
     std::vector<std::string> items; // combo box and list box items
+
+    bool operator==(const Control&) const = default;
 };
 
 } // namespace ui

@@ -71,6 +71,103 @@ void Form::load() {
         runGuarded(h, "");
     if (!focusOrder_.empty())
         focus_ = focusOrder_.front();
+    start_.taken = true;
+    start_.controls = controls_;
+    start_.focus = focus_;
+    start_.messageCount = messageCount_;
+    start_.decimalSign = decimalSign_;
+    for (auto& [type, slot] : vars_) {
+        slot.start = slot.make();
+        slot.copy(slot.start.get(), slot.now.get());
+    }
+}
+
+void Form::restart() {
+    if (!start_.taken)
+        throw std::logic_error("restart before load");
+    controls_ = start_.controls; // element by element: the strings keep their storage
+    focus_ = start_.focus;
+    messageCount_ = start_.messageCount;
+    decimalSign_ = start_.decimalSign;
+    // In place, so that a reference a handler took stays valid; a struct first used after Load goes
+    // back to a new one, as the first use in a new window would make it.
+    for (auto& [type, slot] : vars_)
+        slot.copy(slot.now.get(), slot.start ? slot.start.get() : slot.make().get());
+}
+
+namespace {
+
+const char* kindName(Kind k) {
+    static const char* const names[] = {"TextBox",      "Label",    "Frame",   "CommandButton",
+                                        "OptionButton", "ComboBox", "ListBox", "HScrollBar"};
+    return names[static_cast<int>(k)];
+}
+
+// Which property of two controls of the same name differs ("" for none).
+std::string controlDifference(const Control& a, const Control& b) {
+    if (a == b)
+        return "";
+    const std::pair<const char*, bool> props[] = {
+        {"kind", a.kind != b.kind},
+        {"container", a.container != b.container},
+        {"text", a.text != b.text},
+        {"toolTip", a.toolTip != b.toolTip},
+        {"accessibleName", a.accessibleName != b.accessibleName},
+        {"labelledBy", a.labelledBy != b.labelledBy},
+        {"geometry", !(a.geom == b.geom)},
+        {"enabled", a.enabled != b.enabled},
+        {"visible", a.visible != b.visible},
+        {"bold", a.bold != b.bold},
+        {"fontSize", a.fontSize != b.fontSize},
+        {"value", a.value != b.value},
+        {"items", a.items != b.items},
+        {"back", a.back != b.back},
+    };
+    for (const auto& [prop, differs] : props)
+        if (differs)
+            return a.name + " " + prop +
+                   (prop == std::string("text") ? " \"" + a.text + "\" vs \"" + b.text + "\"" : "");
+    return a.name + " (" + kindName(a.kind) + ") in another property";
+}
+
+} // namespace
+
+std::string Form::differenceFrom(const Form& other) const {
+    if (controls_.size() != other.controls_.size())
+        return "the number of controls";
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (controls_[i].name != other.controls_[i].name)
+            return "control " + std::to_string(i) + " is " + controls_[i].name + ", not " +
+                   other.controls_[i].name;
+        std::string d = controlDifference(controls_[i], other.controls_[i]);
+        if (!d.empty())
+            return d;
+    }
+    if (focusOrder_ != other.focusOrder_)
+        return "the focus order";
+    if (focus_ != other.focus_)
+        return "the focus: " + focus_ + " vs " + other.focus_;
+    if (caption_ != other.caption_)
+        return "the caption";
+    if (messageCount_ != other.messageCount_)
+        return "the message count";
+    if (decimalSign_ != other.decimalSign_)
+        return "the decimal sign";
+    // A struct one window has not used yet is compared as the new one its first use would make.
+    auto both = vars_;
+    for (const auto& [type, slot] : other.vars_)
+        both.emplace(type, slot);
+    for (const auto& [type, slot] : both) {
+        if (!slot.equal)
+            return std::string("the variables ") + slot.type + " cannot be compared (no ==)";
+        const auto mine = vars_.find(type);
+        const auto theirs = other.vars_.find(type);
+        const auto a = mine != vars_.end() ? mine->second.now : slot.make();
+        const auto b = theirs != other.vars_.end() ? theirs->second.now : slot.make();
+        if (!slot.equal(a.get(), b.get()))
+            return std::string("the variables ") + slot.type;
+    }
+    return "";
 }
 
 // ---- controls -------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "ui/controls.h"
 
 #include <array>
+#include <concepts>
 #include <functional>
 #include <memory>
 #include <string>
@@ -58,7 +59,16 @@ class Form {
     void onKeyPress(std::string_view control, KeyHandler h);
     void onEdit(std::string_view control, EditCheck check);
     void onLoad(Handler h);
-    void load(); // runs the Load handling; the window is then shown with the focus on its first field
+    // Runs the Load handling; the window is then shown with the focus on its first field. What it shows
+    // then, with every window-level variable, is the start state that restart() returns to.
+    void load();
+    // Back to the state right after load(): every control's properties, the focus, the decimal sign, the
+    // message count and the window-level variables, as a newly started window has them. The handlers,
+    // the ports and the binding's listener stay; the binding is not notified.
+    void restart();
+    // The first difference in that state between this window and another ("" when there is none), for
+    // the tests that check restart() against a newly started window.
+    std::string differenceFrom(const Form& other) const;
 
     // ---- reading and writing controls (the logic's side) ----------------------------------------
     bool has(std::string_view name) const;
@@ -94,12 +104,25 @@ class Form {
     void setDecimalSign(char c) { decimalSign_ = c; }
     std::string fmt(double v, std::string_view pattern) const;
 
-    // Window-level variables: one plain struct per calculator, made on first use.
+    // Window-level variables: one plain struct per calculator, made on first use. A struct is a plain
+    // value (restart() copies it back) and should compare with == (a defaulted one does), so that a
+    // restarted window can be checked against a new one.
     template <class T> T& vars() {
+        static_assert(std::copyable<T>, "window-level variables are plain values: restart() copies them");
         auto& slot = vars_[std::type_index(typeid(T))];
-        if (!slot)
-            slot = std::shared_ptr<void>(new T(), [](void* p) { delete static_cast<T*>(p); });
-        return *static_cast<T*>(slot.get());
+        if (!slot.now) {
+            slot.now = std::make_shared<T>();
+            slot.type = typeid(T).name();
+            slot.make = [] { return std::shared_ptr<void>(std::make_shared<T>()); };
+            slot.copy = [](void* to, const void* from) {
+                *static_cast<T*>(to) = *static_cast<const T*>(from);
+            };
+            if constexpr (std::equality_comparable<T>)
+                slot.equal = [](const void* a, const void* b) {
+                    return *static_cast<const T*>(a) == *static_cast<const T*>(b);
+                };
+        }
+        return *static_cast<T*>(slot.now.get());
     }
 
     // ---- what the operator does (the binding's and the script driver's side) ---------------------
@@ -151,7 +174,24 @@ class Form {
     std::unordered_map<std::string, int, Hash, std::equal_to<>> index_;
     std::vector<std::string> focusOrder_;
     std::vector<Handler> load_;
-    std::unordered_map<std::type_index, std::shared_ptr<void>> vars_;
+    struct VarsSlot {
+        std::shared_ptr<void> now;
+        std::shared_ptr<void> start; // its value after Load; null when it was first used later
+        const char* type = "";
+        std::shared_ptr<void> (*make)() = nullptr;
+        void (*copy)(void* to, const void* from) = nullptr;
+        bool (*equal)(const void* a, const void* b) = nullptr; // null when the struct has no ==
+    };
+    std::unordered_map<std::type_index, VarsSlot> vars_;
+    // The start state (see load()).
+    struct Start {
+        bool taken = false;
+        std::vector<Control> controls;
+        std::string focus;
+        int messageCount = 0;
+        char decimalSign = '.';
+    };
+    Start start_;
     std::string focus_;
     std::string caption_;
     Ports* ports_ = nullptr;

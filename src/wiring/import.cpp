@@ -17,6 +17,10 @@ namespace {
 
 struct ImportVars {
     std::shared_ptr<const touchstone::Network> lineSweep;
+    // The same sweep, whether or not it is the same copy (a restarted window is compared with a new one).
+    bool operator==(const ImportVars& o) const {
+        return lineSweep == o.lineSweep || (lineSweep && o.lineSweep && *lineSweep == *o.lineSweep);
+    }
 };
 
 // A component of a complex value as the field receives it; rounding noise far below the value's size

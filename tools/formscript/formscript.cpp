@@ -14,6 +14,8 @@
 #include <optional>
 #include <ostream>
 #include <stdexcept>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace formscript {
@@ -88,7 +90,7 @@ struct Session::Impl {
         std::size_t p = line.find_first_not_of(" \t");
         if (p == std::string::npos || line[p] == '#')
             return;
-        rest_ = line.substr(p);
+        rest_ = std::string_view(line).substr(p); // a view: a pasted megabyte is copied once
         const std::string cmd = word();
 
         if (cmd == "tab") {
@@ -117,9 +119,14 @@ struct Session::Impl {
                 form_.userType(c.name, cp);
         } else if (cmd == "paste") {
             const ui::Control& c = target({ui::Kind::TextBox, ui::Kind::ComboBox}, cmd);
-            const std::string t = text();
-            if (form_.userFocus(c.name) && form_.acceptsText(c.name))
-                form_.userEdit(c.name, c.text + t);
+            const std::string_view t = rest_;
+            rest_ = {};
+            if (form_.userFocus(c.name) && form_.acceptsText(c.name)) {
+                std::string joined; // one copy of a long paste
+                joined.reserve(c.text.size() + t.size());
+                joined.append(c.text).append(t);
+                form_.userEdit(c.name, std::move(joined));
+            }
         } else if (cmd == "clear") {
             const ui::Control& c = target({ui::Kind::TextBox, ui::Kind::ComboBox}, cmd);
             noMore();
@@ -217,19 +224,19 @@ struct Session::Impl {
     // The next blank-separated word of the line.
     std::string word() {
         const std::size_t sp = rest_.find(' ');
-        std::string w = rest_.substr(0, sp);
-        rest_ = sp == std::string::npos ? std::string() : rest_.substr(sp + 1);
+        std::string w(rest_.substr(0, sp));
+        rest_ = sp == std::string_view::npos ? std::string_view() : rest_.substr(sp + 1);
         return w;
     }
     // The rest of the line after exactly one blank.
     std::string text() {
-        std::string t = rest_;
-        rest_.clear();
+        std::string t(rest_);
+        rest_ = {};
         return t;
     }
     void noMore() {
         if (!rest_.empty())
-            throw ScriptError("unexpected text '" + rest_ + "'");
+            throw ScriptError("unexpected text '" + std::string(rest_) + "'");
     }
     // The control named next on the line, which must be of one of the kinds (any kind when empty).
     const ui::Control& target(std::initializer_list<ui::Kind> kinds, const std::string& cmd) {
@@ -330,13 +337,17 @@ struct Session::Impl {
     std::ostream& out_;
     PrintingPorts ports_;
     ui::Form form_;
-    std::string rest_;
+    std::string_view rest_; // the unread part of the line being run
 };
 
 Session::Session(std::ostream& out) : impl_(std::make_unique<Impl>(out)) {}
 Session::~Session() = default;
 void Session::execute(const std::string& line) {
     impl_->execute(line);
+}
+void Session::restart() {
+    impl_->form_.restart();
+    impl_->rest_ = {};
 }
 const ui::Form& Session::form() const {
     return impl_->form_;

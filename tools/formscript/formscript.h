@@ -26,6 +26,9 @@ class Session {
     ~Session();
     // Runs one script line; throws ScriptError when the command is unknown or misused.
     void execute(const std::string& line);
+    // The window back to the state it started in, as a new session would have it, at a fraction of the
+    // cost of building one.
+    void restart();
     const ui::Form& form() const;
 
   private:
