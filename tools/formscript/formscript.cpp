@@ -320,9 +320,25 @@ struct Session::Impl {
     }
 
     // The impedance a window source shows now, or nothing with the reason.
+    // The sources are the chart's markers: a marker stands while its panel's result stands.
     std::optional<std::complex<double>> windowImpedance(const std::string& source, std::string& reason) {
-        (void)reason;
-        throw ScriptError("match takes R,X (the window's sources come with the chart), not '" + source + "'");
+        static const std::pair<const char*, const char*> kSources[] = {
+            {"point", "no point impedance computed"},
+            {"line.measured", "no line result"},
+            {"line.far", "no far point computed"},
+            {"tuner.antenna", "no tuner result"},
+        };
+        for (const auto& [name, missing] : kSources) {
+            if (source != name)
+                continue;
+            for (const chart::Marker& m : chart::picture(form_).markers)
+                if (m.name == source)
+                    return m.z;
+            reason = missing;
+            return std::nullopt;
+        }
+        throw ScriptError("match takes point, line.far, line.measured, tuner.antenna or R,X, not '" + source +
+                          "'");
     }
 
     // A whole text as a finite number with the dot, independent of the locale.
