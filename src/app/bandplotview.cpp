@@ -1,5 +1,6 @@
 #include "app/bandplotview.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -139,7 +140,15 @@ std::vector<double> axisTicks(double lo, double hi, int count) {
 
 BandPlotView::BandPlotView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("SWR e perdita nella banda"));
+    setAccessibleName(tr("SWR e perdita nella banda"));
+}
+
+void BandPlotView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleName(tr("SWR e perdita nella banda"));
+        update(); // the titles and captions are drawn in the language of the moment
+    }
 }
 
 void BandPlotView::setBand(std::vector<BandSample> samples, double panelMhz) {
@@ -159,21 +168,19 @@ void BandPlotView::render(QPainter& p, const QRectF& rect, const QPalette& pal) 
     p.fillRect(rect, pal.color(QPalette::Base));
     if (samples_.empty()) {
         p.setPen(pal.color(QPalette::Text));
-        p.drawText(
-            rect.adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
-            QStringLiteral("Importare uno sweep a una porta nel pannello della linea per vedere la banda."));
+        p.drawText(rect.adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                   tr("Importare uno sweep a una porta nel pannello della linea per vedere la banda."));
         p.restore();
         return;
     }
     const QRectF top(rect.left() + 4, rect.top() + 4, rect.width() - 8, rect.height() / 2 - 6);
     const QRectF bottom(rect.left() + 4, rect.center().y() + 2, rect.width() - 8, rect.height() / 2 - 6);
     plot(p, top, pal, QStringLiteral("SWR - MHz"), samples_, panelMhz_,
-         {{[](const BandSample& b) { return b.swrMeasured; }, hue(180, pal), QStringLiteral("misurato")},
-          {[](const BandSample& b) { return b.swrMoved; }, hue(330, pal), QStringLiteral("lontano")}},
+         {{[](const BandSample& b) { return b.swrMeasured; }, hue(180, pal), tr("misurato")},
+          {[](const BandSample& b) { return b.swrMoved; }, hue(330, pal), tr("lontano")}},
          1.0, kSwrCeiling);
-    plot(p, bottom, pal, QStringLiteral("Perdita totale (dB) - MHz"), samples_, panelMhz_,
-         {{[](const BandSample& b) { return b.totalLossDb; }, hue(30, pal), QStringLiteral("perdita")}}, 0.0,
-         1e9);
+    plot(p, bottom, pal, tr("Perdita totale (dB) - MHz"), samples_, panelMhz_,
+         {{[](const BandSample& b) { return b.totalLossDb; }, hue(30, pal), tr("perdita")}}, 0.0, 1e9);
     p.restore();
 }
 

@@ -16,6 +16,7 @@ struct BandSample {
 };
 
 class BandPlotView : public QWidget {
+    Q_OBJECT
   public:
     explicit BandPlotView(QWidget* parent = nullptr);
 
@@ -30,6 +31,7 @@ class BandPlotView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     std::vector<BandSample> samples_;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 namespace app {
@@ -111,44 +113,37 @@ QPixmap schematic(const DesignRow& d, const QPalette& palette, double dpr) {
 }
 
 ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Carta di Smith"));
-    setAccessibleName(QStringLiteral("Carta di Smith"));
-
     chart_ = new SmithChartView;
     readout_ = new QLabel;
-    readout_->setAccessibleName(QStringLiteral("Lettura al cursore"));
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     readout_->setMinimumHeight(readout_->fontMetrics().height() * 2 + 4);
     chart_->onReadout = [this](const QString& text) { readout_->setText(text); };
 
     reference_ = new QLineEdit(QStringLiteral("50"));
-    reference_->setAccessibleName(QStringLiteral("Impedenza di riferimento della carta (ohm)"));
     reference_->setMaximumWidth(70);
     connect(reference_, &QLineEdit::textEdited, this, [this] {
         if (auto v = number(reference_); v && *v > 0)
             chart_->setReference(*v);
     });
-    admittance_ = new QCheckBox(QStringLiteral("Griglia ammettenze"));
+    admittance_ = new QCheckBox;
     connect(admittance_, &QCheckBox::toggled, chart_, &SmithChartView::setAdmittanceGrid);
-    swrCircles_ = new QCheckBox(QStringLiteral("Cerchi SWR"));
+    swrCircles_ = new QCheckBox;
     connect(swrCircles_, &QCheckBox::toggled, chart_, &SmithChartView::setSwrCircles);
-    auto* png = new QPushButton(QStringLiteral("PNG..."));
-    png->setToolTip(QStringLiteral("Esporta la carta come immagine PNG."));
-    connect(png, &QPushButton::clicked, this, [this] { exportChart(false); });
-    auto* svg = new QPushButton(QStringLiteral("SVG..."));
-    svg->setToolTip(QStringLiteral("Esporta la carta come disegno SVG."));
-    connect(svg, &QPushButton::clicked, this, [this] { exportChart(true); });
+    png_ = new QPushButton;
+    connect(png_, &QPushButton::clicked, this, [this] { exportChart(false); });
+    svg_ = new QPushButton;
+    connect(svg_, &QPushButton::clicked, this, [this] { exportChart(true); });
 
     auto* bar = new QHBoxLayout;
-    auto* refLabel = new QLabel(QStringLiteral("Rif. (ohm):"));
-    refLabel->setBuddy(reference_);
-    bar->addWidget(refLabel);
+    referenceLabel_ = new QLabel;
+    referenceLabel_->setBuddy(reference_);
+    bar->addWidget(referenceLabel_);
     bar->addWidget(reference_);
     bar->addWidget(admittance_);
     bar->addWidget(swrCircles_);
     bar->addStretch();
-    bar->addWidget(png);
-    bar->addWidget(svg);
+    bar->addWidget(png_);
+    bar->addWidget(svg_);
 
     auto* left = new QWidget;
     auto* leftLayout = new QVBoxLayout(left);
@@ -158,8 +153,8 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     leftLayout->addWidget(readout_);
 
     tabs_ = new QTabWidget;
-    tabs_->addTab(buildMatchPage(), QStringLiteral("Adattamento"));
-    tabs_->addTab(buildBandPage(), QStringLiteral("Banda"));
+    tabs_->addTab(buildMatchPage(), QString());
+    tabs_->addTab(buildBandPage(), QString());
     tabs_->setTabEnabled(1, false);
 
     auto* split = new QSplitter(Qt::Horizontal);
@@ -171,15 +166,63 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(split);
+    retranslate();
     resize(1000, 620);
+}
+
+void ChartWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void ChartWindow::retranslate() {
+    setWindowTitle(tr("Carta di Smith"));
+    setAccessibleName(tr("Carta di Smith"));
+    readout_->setAccessibleName(tr("Lettura al cursore"));
+    referenceLabel_->setText(tr("&Rif. (ohm):"));
+    reference_->setAccessibleName(tr("Impedenza di riferimento della carta (ohm)"));
+    admittance_->setText(tr("Griglia &ammettenze"));
+    swrCircles_->setText(tr("Cerchi S&WR"));
+    png_->setText(tr("&PNG..."));
+    png_->setToolTip(tr("Esporta la carta come immagine PNG."));
+    svg_->setText(tr("S&VG..."));
+    svg_->setToolTip(tr("Esporta la carta come disegno SVG."));
+    tabs_->setTabText(0, tr("Ada&ttamento"));
+    tabs_->setTabText(1, tr("&Banda"));
+
+    saveSweep_->setText(tr("Sa&lva sweep spostato..."));
+    saveSweep_->setToolTip(tr("Salva lo sweep spostato lungo la linea come file Touchstone (.s1p)."));
+
+    // The order of MatchSource; renaming the items keeps the chosen one.
+    const QString sources[] = {tr("Punto"), tr("Linea: punto lontano"), tr("Linea: punto misurato"),
+                               tr("Tuner: antenna"), tr("Digitata")};
+    for (int i = 0; i < int(std::size(sources)); ++i)
+        source_->setItemText(i, sources[i]);
+    source_->setAccessibleName(tr("Sorgente di Z"));
+    sourceLabel_->setText(tr("&Z da:"));
+    typedLabel_->setText(tr("Z (ohm):"));
+    typedR_->setAccessibleName(tr("R digitata (ohm)"));
+    typedX_->setAccessibleName(tr("X digitata (ohm)"));
+    mhzLabel_->setText(tr("&MHz:"));
+    mhz_->setAccessibleName(tr("Frequenza (MHz)"));
+    lineFrequency_->setText(tr("dalla l&inea"));
+    rsLabel_->setText(tr("R&s (ohm):"));
+    rs_->setAccessibleName(tr("Rs (ohm)"));
+    designList_->setAccessibleName(tr("Reti L"));
+    for (int i = 0; i < designList_->count() && i < int(designs_.size()); ++i)
+        designList_->item(i)->setToolTip(designToolTip(designs_[size_t(i)]));
+}
+
+QString ChartWindow::designToolTip(const DesignRow& design) const {
+    return design.shuntAtLoad ? tr("Elemento in parallelo dal lato del carico")
+                              : tr("Elemento in parallelo dal lato della sorgente");
 }
 
 QWidget* ChartWindow::buildBandPage() {
     bandPage_ = new QWidget;
     plots_ = new BandPlotView;
-    saveSweep_ = new QPushButton(QStringLiteral("Salva sweep spostato..."));
-    saveSweep_->setToolTip(
-        QStringLiteral("Salva lo sweep spostato lungo la linea come file Touchstone (.s1p)."));
+    saveSweep_ = new QPushButton;
     connect(saveSweep_, &QPushButton::clicked, this, [this] {
         if (onSaveMovedSweep)
             onSaveMovedSweep();
@@ -193,20 +236,14 @@ QWidget* ChartWindow::buildBandPage() {
 QWidget* ChartWindow::buildMatchPage() {
     auto* page = new QWidget;
     source_ = new QComboBox;
-    source_->addItems({QStringLiteral("Punto"), QStringLiteral("Linea: punto lontano"),
-                       QStringLiteral("Linea: punto misurato"), QStringLiteral("Tuner: antenna"),
-                       QStringLiteral("Digitata")});
-    source_->setAccessibleName(QStringLiteral("Sorgente di Z"));
+    for (int i = 0; i <= int(MatchSource::Typed); ++i)
+        source_->addItem(QString());
     typedR_ = new QLineEdit(QStringLiteral("50"));
     typedX_ = new QLineEdit(QStringLiteral("0"));
-    typedR_->setAccessibleName(QStringLiteral("R digitata (ohm)"));
-    typedX_->setAccessibleName(QStringLiteral("X digitata (ohm)"));
-    lineFrequency_ = new QCheckBox(QStringLiteral("dalla linea"));
+    lineFrequency_ = new QCheckBox;
     lineFrequency_->setChecked(true);
     mhz_ = new QLineEdit(QStringLiteral("14"));
-    mhz_->setAccessibleName(QStringLiteral("Frequenza (MHz)"));
     rs_ = new QLineEdit(QStringLiteral("50"));
-    rs_->setAccessibleName(QStringLiteral("Rs (ohm)"));
 
     auto* zRow = new QHBoxLayout;
     zRow->addWidget(new QLabel(QStringLiteral("R")));
@@ -216,15 +253,24 @@ QWidget* ChartWindow::buildMatchPage() {
     auto* fRow = new QHBoxLayout;
     fRow->addWidget(mhz_);
     fRow->addWidget(lineFrequency_);
+    // Each caption takes its field's focus with the access key.
+    const auto caption = [](QWidget* buddy) {
+        auto* l = new QLabel;
+        l->setBuddy(buddy);
+        return l;
+    };
+    sourceLabel_ = caption(source_);
+    typedLabel_ = caption(typedR_);
+    mhzLabel_ = caption(mhz_);
+    rsLabel_ = caption(rs_);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Z da:"), source_);
-    form->addRow(QStringLiteral("Z (ohm):"), zRow);
-    form->addRow(QStringLiteral("MHz:"), fRow);
-    form->addRow(QStringLiteral("Rs (ohm):"), rs_);
+    form->addRow(sourceLabel_, source_);
+    form->addRow(typedLabel_, zRow);
+    form->addRow(mhzLabel_, fRow);
+    form->addRow(rsLabel_, rs_);
 
     designList_ = new QListWidget;
     designList_->setIconSize(QSize(110, 44));
-    designList_->setAccessibleName(QStringLiteral("Reti L"));
     designList_->setWordWrap(true);
     stub_ = new QLabel;
     stub_->setWordWrap(true);
@@ -305,8 +351,7 @@ void ChartWindow::setDesigns(std::vector<DesignRow> designs, const QString& stub
     const double dpr = devicePixelRatioF();
     for (const DesignRow& d : designs_) {
         auto* item = new QListWidgetItem(QIcon(schematic(d, palette(), dpr)), d.text);
-        item->setToolTip(d.shuntAtLoad ? QStringLiteral("Elemento in parallelo dal lato del carico")
-                                       : QStringLiteral("Elemento in parallelo dal lato della sorgente"));
+        item->setToolTip(designToolTip(d));
         designList_->addItem(item);
     }
     filling_ = false;
@@ -352,10 +397,10 @@ void ChartWindow::setBand(std::vector<Complex> measured, std::vector<Complex> mo
 }
 
 void ChartWindow::exportChart(bool svg) {
-    const QString path = QFileDialog::getSaveFileName(
-        this, svg ? QStringLiteral("Esporta SVG") : QStringLiteral("Esporta PNG"),
-        svg ? QStringLiteral("carta-smith.svg") : QStringLiteral("carta-smith.png"),
-        svg ? QStringLiteral("SVG (*.svg)") : QStringLiteral("PNG (*.png)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, svg ? tr("Esporta SVG") : tr("Esporta PNG"),
+                                     svg ? tr("carta-smith.svg") : tr("carta-smith.png"),
+                                     svg ? QStringLiteral("SVG (*.svg)") : QStringLiteral("PNG (*.png)"));
     if (path.isEmpty())
         return;
     if (!(svg ? chart_->saveSvg(path) : chart_->savePng(path)))

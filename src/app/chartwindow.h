@@ -46,6 +46,7 @@ struct MatchInputs {
 QPixmap schematic(const DesignRow& design, const QPalette& palette, double devicePixelRatio);
 
 class ChartWindow : public QWidget {
+    Q_OBJECT
   public:
     explicit ChartWindow(QWidget* parent = nullptr);
 
@@ -76,10 +77,17 @@ class ChartWindow : public QWidget {
     void selectDesign(int index);
     QListWidget* designList() const { return designList_; }
     QLabel* matchMessage() const { return matchMessage_; }
+    QLabel* stubLabel() const { return stub_; }
     // Called when an input of the matching part changed; the owner computes and sets the designs.
     std::function<void()> onMatchInputs;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Every text of the window in the language now shown; again after each switch of language.
+    void retranslate();
+    QString designToolTip(const DesignRow& design) const;
     QWidget* buildMatchPage();
     QWidget* buildBandPage();
     void designSelected();
@@ -92,11 +100,18 @@ class ChartWindow : public QWidget {
     QLineEdit* reference_;
     QCheckBox* admittance_;
     QCheckBox* swrCircles_;
+    QLabel* referenceLabel_;
+    QPushButton* png_;
+    QPushButton* svg_;
     QTabWidget* tabs_;
     QWidget* bandPage_ = nullptr;
     QPushButton* saveSweep_ = nullptr;
 
     QComboBox* source_ = nullptr;
+    QLabel* sourceLabel_ = nullptr;
+    QLabel* typedLabel_ = nullptr;
+    QLabel* mhzLabel_ = nullptr;
+    QLabel* rsLabel_ = nullptr;
     QLineEdit* typedR_ = nullptr;
     QLineEdit* typedX_ = nullptr;
     QCheckBox* lineFrequency_ = nullptr;

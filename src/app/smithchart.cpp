@@ -11,6 +11,7 @@
 #include "wiring/import.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
@@ -178,9 +179,10 @@ class SmithChartFeature : public QObject {
     void saveMovedSweep() {
         if (band_.empty())
             return;
-        const QString path = QFileDialog::getSaveFileName(chart_, QStringLiteral("Salva sweep spostato"),
-                                                          QStringLiteral("spostato.s1p"),
-                                                          QStringLiteral("Touchstone (*.s1p)"));
+        const QString path = QFileDialog::getSaveFileName(
+            chart_, QCoreApplication::translate("app::SmithChart", "Salva sweep spostato"),
+            QCoreApplication::translate("app::SmithChart", "spostato.s1p"),
+            QStringLiteral("Touchstone (*.s1p)"));
         if (path.isEmpty())
             return;
         const std::string text = chart::movedTouchstone(band_);

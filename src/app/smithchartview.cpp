@@ -2,6 +2,7 @@
 
 #include "chart/smithgeometry.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QImage>
@@ -64,12 +65,13 @@ struct MarkerStyle {
     int hue;
     const char* caption;
 };
+constexpr const char* kContext = "app::SmithChartView";
 constexpr MarkerStyle kMarkerStyles[] = {
-    {"point", 210, "Punto"},
-    {"line.measured", 30, "Linea: punto misurato"},
-    {"line.far", 0, "Linea: punto lontano"},
-    {"tuner.antenna", 120, "Tuner: antenna"},
-    {"tuner.input", 55, "Tuner: ingresso RTX"},
+    {"point", 210, QT_TRANSLATE_NOOP("app::SmithChartView", "Punto")},
+    {"line.measured", 30, QT_TRANSLATE_NOOP("app::SmithChartView", "Linea: punto misurato")},
+    {"line.far", 0, QT_TRANSLATE_NOOP("app::SmithChartView", "Linea: punto lontano")},
+    {"tuner.antenna", 120, QT_TRANSLATE_NOOP("app::SmithChartView", "Tuner: antenna")},
+    {"tuner.input", 55, QT_TRANSLATE_NOOP("app::SmithChartView", "Tuner: ingresso RTX")},
 };
 constexpr int kLineHue = 15, kMeasuredSweepHue = 180, kMovedSweepHue = 330, kMatchHue = 285;
 
@@ -112,13 +114,13 @@ void drawPolyline(QPainter& p, const Disc& d, const std::vector<Complex>& zs, do
 
 QString markerCaption(const std::string& name) {
     const MarkerStyle* s = styleOf(name);
-    return s ? QString::fromUtf8(s->caption) : QString::fromStdString(name);
+    return s ? QCoreApplication::translate(kContext, s->caption) : QString::fromStdString(name);
 }
 
 SmithChartView::SmithChartView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Carta di Smith"));
+    setAccessibleName(tr("Carta di Smith"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -174,8 +176,8 @@ QString SmithChartView::markerToolTip(int index) const {
     const ChartMarker& m = content_.markers[size_t(index)];
     const geom::Readout r = geom::readout(geom::reflection(m.z, reference_), reference_);
     return markerCaption(m.name) + QLatin1Char('\n') + QString::fromStdString(geom::impedanceText(r)) +
-           QLatin1Char('\n') + QString::fromStdString(geom::reflectionText(r)) +
-           QStringLiteral("\n(Rif. %1 ohm)").arg(reference_);
+           QLatin1Char('\n') + QString::fromStdString(geom::reflectionText(r)) + QLatin1Char('\n') +
+           tr("(Rif. %1 ohm)").arg(reference_);
 }
 
 void SmithChartView::setReadout(const QString& text) {
@@ -201,6 +203,15 @@ void SmithChartView::mouseMoveEvent(QMouseEvent* event) {
 void SmithChartView::leaveEvent(QEvent* event) {
     setReadout({});
     QWidget::leaveEvent(event);
+}
+
+// The legend and the tool tips are made in the language of the moment; the picture is drawn again.
+void SmithChartView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleName(tr("Carta di Smith"));
+        update();
+    }
 }
 
 bool SmithChartView::event(QEvent* event) {
@@ -334,11 +345,11 @@ void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& pal
     for (const ChartMarker& m : content_.markers)
         legend.push_back({markerColour(m.name, palette), markerCaption(m.name)});
     if (!content_.measuredSweep.empty())
-        legend.push_back({hue(kMeasuredSweepHue, palette), QStringLiteral("Sweep misurato")});
+        legend.push_back({hue(kMeasuredSweepHue, palette), tr("Sweep misurato")});
     if (!content_.movedSweep.empty())
-        legend.push_back({hue(kMovedSweepHue, palette), QStringLiteral("Sweep spostato")});
+        legend.push_back({hue(kMovedSweepHue, palette), tr("Sweep spostato")});
     if (content_.matchPath.size() >= 2)
-        legend.push_back({hue(kMatchHue, palette), QStringLiteral("Adattamento")});
+        legend.push_back({hue(kMatchHue, palette), tr("Adattamento")});
     double y = rect.bottom() - 2 - fm.height() * double(legend.size());
     if (!legend.empty()) { // on a veil of the background, so that grid labels under it do not mix in
         double width = 0;
@@ -381,7 +392,7 @@ bool SmithChartView::saveSvg(const QString& path) const {
     svg.setSize(size());
     svg.setResolution(96);
     svg.setViewBox(QRect(QPoint(0, 0), size()));
-    svg.setTitle(QStringLiteral("Carta di Smith"));
+    svg.setTitle(tr("Carta di Smith"));
     QPainter p;
     if (!p.begin(&svg))
         return false;

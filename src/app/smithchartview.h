@@ -32,10 +32,11 @@ struct ChartContent {
     std::vector<Complex> matchPath;     // the selected matching network, load first, source last
 };
 
-// The caption of a marker name, as the legend and the tool tips show it.
+// The caption of a marker name, as the legend and the tool tips show it, in the language of the window.
 QString markerCaption(const std::string& name);
 
 class SmithChartView : public QWidget {
+    Q_OBJECT
   public:
     explicit SmithChartView(QWidget* parent = nullptr);
 
@@ -75,6 +76,7 @@ class SmithChartView : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void setReadout(const QString& text);

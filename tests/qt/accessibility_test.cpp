@@ -4,12 +4,15 @@
 // is read out.
 #include "harness.h"
 
+#include "app/chartwindow.h"
+#include "app/smithchart.h"
 #include "ui/controlset.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 
 #include <map>
 #include <vector>
@@ -59,6 +62,22 @@ QString caption(const std::string& text) {
 // A text of the model (Italian) in the language of the window.
 QString shown(const char* italian) {
     return app::windowText(italian);
+}
+
+// A text of the chart window (Italian) in the language of the window.
+QString chartText(const char* italian) {
+    return QCoreApplication::translate("app::ChartWindow", italian);
+}
+
+// Every element under an accessible element, depth first; a list box as one element, without its list.
+void collect(QAccessibleInterface* iface, std::vector<QAccessibleInterface*>& out) {
+    if (!iface)
+        return;
+    out.push_back(iface);
+    if (iface->role() == QAccessible::ComboBox)
+        return;
+    for (int i = 0; i < iface->childCount(); ++i)
+        collect(iface->child(i), out);
 }
 
 } // namespace
@@ -195,6 +214,51 @@ class AccessibilityTest : public QObject {
         QCOMPARE(frames, 15);
         QCOMPARE(find(nodes, s, "Command7")->name(), QStringLiteral("?"));
         QCOMPARE(find(nodes, s, "Frame15")->name(), shown("S 21 parte reale ed immag."));
+    }
+
+    // The chart window's fields and lists are named, each by a name of its own in the window's language
+    // (the list of sources by the caption beside it where the desktop names a list by its item); the
+    // chart itself and the readout under it are named too.
+    void chartWindowIsNamedInTheWindowsLanguage() {
+        Started s;
+        app::ChartWindow* c = app::openSmithChart(*s.mainWindow);
+        QVERIFY(c && QTest::qWaitForWindowExposed(c));
+        std::vector<QAccessibleInterface*> all;
+        collect(QAccessible::queryAccessibleInterface(c), all);
+        QStringList names;
+        for (QAccessibleInterface* iface : all) {
+            const QAccessible::Role role = iface->role();
+            if (role != QAccessible::EditableText && role != QAccessible::ComboBox &&
+                role != QAccessible::List)
+                continue;
+            QString name = iface->text(QAccessible::Name);
+            if (auto* box = qobject_cast<QComboBox*>(iface->object()); box && name == box->currentText())
+                for (const auto& relation : iface->relations(QAccessible::Label))
+                    name = relation.first->text(QAccessible::Name);
+            QVERIFY2(!name.contains(QLatin1Char('&')), qPrintable(name));
+            names << name;
+        }
+        const QStringList expected = {chartText("Impedenza di riferimento della carta (ohm)"),
+                                      chartText("R digitata (ohm)"),
+                                      chartText("X digitata (ohm)"),
+                                      chartText("Frequenza (MHz)"),
+                                      chartText("Rs (ohm)"),
+                                      chartText("Reti L")};
+        for (const QString& name : expected)
+            QVERIFY2(names.count(name) == 1, qPrintable(name + QStringLiteral(" in ") + names.join(", ")));
+        QVERIFY2(names.contains(chartText("Sorgente di Z")) ||
+                     names.contains(chartText("&Z da:").remove('&')),
+                 qPrintable(names.join(", ")));
+        QCOMPARE(names.size(), expected.size() + 1);
+        const auto nameOf = [](QObject* o) {
+            return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+        };
+        QCOMPARE(nameOf(c->chart()), QCoreApplication::translate("app::SmithChartView", "Carta di Smith"));
+        QCOMPARE(nameOf(c->readoutLabel()), chartText("Lettura al cursore"));
+        QCOMPARE(nameOf(c->plots()),
+                 QCoreApplication::translate("app::BandPlotView", "SWR e perdita nella banda"));
+        if (harness::testLanguage() == app::Language::English)
+            QCOMPARE(nameOf(c->designList()), QStringLiteral("L-networks"));
     }
 };
 

@@ -1,20 +1,34 @@
 // The window in Italian and in English: every caption, tool tip and accessible name of the window model
 // has its English text, the English window leaves nothing Italian, the language switches back and forth
 // while the window is up without touching what the fields hold, the access keys stay unique and click the
-// right button, and Qt's own texts follow the language.
+// right button, and Qt's own texts follow the language. The same for the Smith chart window, down to what
+// it draws and the file dialogs it opens.
 #include "harness.h"
+
+#include "app/chartwindow.h"
+#include "app/smithchart.h"
+#include "wiring/import.h"
 
 #include "ui/controlset.h"
 
 #include <QAbstractButton>
+#include <QBuffer>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QSvgGenerator>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTranslator>
+
+#include <fstream>
 
 #include <map>
 #include <set>
@@ -183,13 +197,21 @@ const std::set<QString> kItalianWords = {"di",
                                          "l'",
                                          "d'"};
 
+// Italian words of the chart window's texts.
+const std::set<QString> kChartItalianWords = {
+    "da",      "dal",        "nella",     "come",     "lungo",    "punto",    "lontano",  "ingresso",
+    "griglia", "ammettenze", "cerchi",    "rif",      "esporta",  "immagine", "disegno",  "adattamento",
+    "banda",   "salva",      "spostato",  "sorgente", "digitata", "reti",     "elemento", "parallelo",
+    "lato",    "carico",     "importare", "pannello", "vedere",   "perdita",  "totale",   "cursore"};
+
 // The Italian words of a text, if any.
 QStringList italianWordsOf(QString text) {
     text.remove(QLatin1Char('&'));
     QStringList found;
     static const QRegularExpression words(QStringLiteral("\\p{L}+'?")); // "all'" is one Italian word
     for (auto it = words.globalMatch(text); it.hasNext();)
-        if (const QString word = it.next().captured(); kItalianWords.count(word.toLower()))
+        if (const QString word = it.next().captured();
+            kItalianWords.count(word.toLower()) || kChartItalianWords.count(word.toLower()))
             found << word;
     return found;
 }
@@ -251,6 +273,122 @@ QAction* languageAction(const Started& s, const QString& code) {
 struct LanguageGuard { // the next test starts from the language the harness chose
     ~LanguageGuard() { app::setLanguage(harness::testLanguage()); }
 };
+
+// The texts a painting draws, read back from the SVG drawing of it.
+QStringList drawnTexts(const std::function<void(QPainter&)>& paint, QSize size) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    QPainter p(&svg);
+    paint(p);
+    p.end();
+    QStringList texts;
+    static const QRegularExpression text(QStringLiteral("<text[^>]*>([^<]*)</text>"));
+    for (auto it = text.globalMatch(QString::fromUtf8(buffer.data())); it.hasNext();)
+        texts << it.next()
+                     .captured(1)
+                     .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+                     .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+                     .replace(QStringLiteral("&amp;"), QStringLiteral("&"))
+                     .trimmed();
+    return texts;
+}
+
+// Everything the chart window shows as text of its own: captions, tool tips, accessible names, tabs, the
+// list of sources, the designs' tool tips, the markers' tool tips, and what the chart and the band plots
+// draw. Not what is computed (the readout, the designs, the stub: English in both languages) and not what
+// the fields hold.
+QStringList chartTexts(app::ChartWindow* c) {
+    const QList<QWidget*> results{c->readoutLabel(), c->stubLabel(), c->matchMessage()};
+    QStringList texts{c->windowTitle()};
+    for (QWidget* w : c->findChildren<QWidget*>()) {
+        if (!results.contains(w))
+            texts << captionOf(w);
+        texts << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+    }
+    for (int i = 0; i < c->tabs()->count(); ++i)
+        texts << c->tabs()->tabText(i) << c->tabs()->tabToolTip(i);
+    for (QComboBox* box : c->findChildren<QComboBox*>())
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+    for (int i = 0; i < c->designList()->count(); ++i)
+        texts << c->designList()->item(i)->toolTip();
+    for (int i = 0; i < int(c->chart()->content().markers.size()); ++i)
+        texts << c->chart()->markerToolTip(i);
+    for (QWidget* view : {static_cast<QWidget*>(c->chart()), static_cast<QWidget*>(c->plots())}) {
+        const QSize size(500, 500);
+        texts << drawnTexts(
+            [&](QPainter& p) {
+                const QRectF all(QPointF(0, 0), QSizeF(size));
+                if (view == c->chart())
+                    c->chart()->render(p, all, view->palette());
+                else
+                    c->plots()->render(p, all, view->palette());
+            },
+            size);
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+// The texts of the file dialog that `open` shows, which is then cancelled.
+QStringList fileDialogTexts(const std::function<void()>& open) {
+    QStringList texts;
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&texts] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible() || !texts.isEmpty())
+            return;
+        texts << d->windowTitle() << d->nameFilters();
+        for (QWidget* w : d->findChildren<QWidget*>())
+            texts << captionOf(w) << w->toolTip();
+        if (auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            texts << name->text();
+        d->reject();
+    });
+    timer.start();
+    open();
+    texts.removeAll(QString());
+    return texts;
+}
+
+// The chart window of a started window, showing all it can: every marker, a design, the band of a
+// sweep imported into the line panel and moved along the line.
+app::ChartWindow* fullChart(Started& s, const QTemporaryDir& dir) {
+    const std::string sweep = dir.filePath(QStringLiteral("dipole.s1p")).toStdString();
+    std::ofstream(sweep) << "# MHz S RI R 50\n14.0 0.26 -0.39\n14.2 0.11 0.05\n14.4 0.37 0.36\n";
+    app::ChartWindow* c = app::openSmithChart(*s.mainWindow);
+    if (!c || !wiring::importMeasurement(s.form, wiring::ImportTarget::Line, 14.2, sweep))
+        return nullptr;
+    s.form.setValue("HScroll1", 90); // the line moved by 90 degrees: its markers, its path, its band
+    if (!QTest::qWaitFor([c] { return !c->plots()->samples().empty(); }))
+        return nullptr;
+    c->setMatchSource(app::MatchSource::LineFar);
+    if (c->designs().empty())
+        return nullptr;
+    c->selectDesign(0);
+    c->setPicture({{"point", {50, 50}},
+                   {"line.measured", {30, 10}},
+                   {"line.far", {60, -20}},
+                   {"tuner.antenna", {20, 5}},
+                   {"tuner.input", {45, 0}}},
+                  c->chart()->content().linePath);
+    return c;
+}
+
+// The captions of the chart window that carry access keys: its labels, boxes, buttons and tabs.
+QStringList chartCaptions(app::ChartWindow* c) {
+    QStringList captions;
+    for (QWidget* w : c->findChildren<QWidget*>())
+        captions << captionOf(w);
+    for (int i = 0; i < c->tabs()->count(); ++i)
+        captions << c->tabs()->tabText(i);
+    return captions;
+}
 
 } // namespace
 
@@ -400,6 +538,92 @@ class LanguageTest : public QObject {
             for (QAction* a : menu->actions())
                 items << a->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
             QVERIFY2(items.contains(copy), qPrintable(items.join(QStringLiteral(", "))));
+        }
+    }
+
+    // The chart window in English shows no Italian, drawn texts and file dialogs included; the menu
+    // switches it back and forth at once, keeping what it shows and what the operator chose.
+    void chartWindowFollowsTheLanguage() {
+        LanguageGuard guard;
+        app::setLanguage(app::Language::Italian);
+        Started s;
+        Operator op;
+        QTemporaryDir dir;
+        app::ChartWindow* c = fullChart(s, dir);
+        QVERIFY(c);
+        const QStringList italian = chartTexts(c);
+        QStringList caught; // the word list sees the Italian texts in every part of the window
+        for (const QString& text : italian)
+            if (!italianWordsOf(text).isEmpty())
+                caught << text;
+        for (const char* part :
+             {"Carta di Smith", "Ada&ttamento", "Linea: punto lontano", "Sweep spostato",
+              "Perdita totale (dB) - MHz", "lontano", "Elemento in parallelo dal lato del carico"})
+            QVERIFY2(caught.contains(QString::fromUtf8(part)), part);
+        QVERIFY2(caught.size() >= 30, qPrintable(caught.join(QStringLiteral(" | "))));
+        QPushButton* png = nullptr;
+        for (QPushButton* b : c->findChildren<QPushButton*>())
+            if (b->text().remove(QLatin1Char('&')) == QStringLiteral("PNG..."))
+                png = b;
+        QVERIFY(png);
+        const auto designs = c->designs().size();
+        const app::Complex farZ = c->matchInputs().typedZ; // the far point's impedance, shown
+
+        for (int round = 0; round < 2; ++round) {
+            languageAction(s, "en")->trigger();
+            const QStringList english = chartTexts(c);
+            QCOMPARE(english.size(), italian.size());
+            for (const QString& text : english)
+                QVERIFY2(italianWordsOf(text).isEmpty(), qPrintable(text));
+            QCOMPARE(c->windowTitle(), QStringLiteral("Smith Chart"));
+            QCOMPARE(c->tabs()->tabText(0), QStringLiteral("Ma&tching"));
+            QVERIFY(english.contains(QStringLiteral("Line: far point")));       // the source and the legend
+            QVERIFY(english.contains(QStringLiteral("Total loss (dB) - MHz"))); // a plot's title
+            const QStringList exportDialog = fileDialogTexts([png] { png->click(); });
+            const QStringList saveDialog = fileDialogTexts([c] { c->onSaveMovedSweep(); });
+            QVERIFY(exportDialog.contains(QStringLiteral("smith-chart.png")));
+            QVERIFY(exportDialog.contains(QStringLiteral("PNG (*.png)")));
+            QVERIFY(saveDialog.contains(QStringLiteral("Save Moved Sweep")));
+            for (const QString& text : exportDialog + saveDialog)
+                QVERIFY2(italianWordsOf(text).isEmpty(), qPrintable(text));
+
+            languageAction(s, "it")->trigger();
+            QCOMPARE(chartTexts(c), italian);
+            QVERIFY(fileDialogTexts([png] { png->click(); }).contains(QStringLiteral("carta-smith.png")));
+        }
+        QCOMPARE(c->matchInputs().source, app::MatchSource::LineFar);
+        QCOMPARE(c->designs().size(), designs);
+        QCOMPARE(c->designList()->currentRow(), 0);
+        QCOMPARE(c->matchInputs().typedZ, farZ);
+        QVERIFY(op.seen().empty());
+    }
+
+    // In the chart window too no two captions share an access key, in either language, and a caption's
+    // key takes the focus to its field.
+    void chartAccessKeysAreUniqueAndWork() {
+        LanguageGuard guard;
+        for (app::Language language : {app::Language::Italian, app::Language::English}) {
+            app::setLanguage(language);
+            Started s([language](ui::Form&) { app::setLanguage(language); });
+            app::ChartWindow* c = app::openSmithChart(*s.mainWindow);
+            QVERIFY(c && QTest::qWaitForWindowActive(c));
+            std::map<QChar, QString> keys;
+            for (const QString& caption : chartCaptions(c)) {
+                const QChar key = accessKeyOf(caption);
+                if (key.isNull())
+                    continue;
+                const auto [at, fresh] = keys.emplace(key, caption);
+                QVERIFY2(fresh, qPrintable(caption + QStringLiteral(" / ") + at->second));
+            }
+            QCOMPARE(keys.size(), std::size_t{12});
+            for (QLabel* l : c->findChildren<QLabel*>())
+                if (!accessKeyOf(l->text()).isNull())
+                    QVERIFY2(l->buddy(), qPrintable(l->text()));
+            QTest::keyClick(c, Qt::Key_S, Qt::AltModifier); // "R&s (ohm):"
+            QVERIFY(QApplication::focusWidget());
+            QCOMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("Rs (ohm)"));
+            QTest::keyClick(c, Qt::Key_Z, Qt::AltModifier); // "&Z da:" / "&Z from:"
+            QVERIFY(qobject_cast<QComboBox*>(QApplication::focusWidget()));
         }
     }
 

@@ -2,6 +2,8 @@
 // its field without scrolling, and no input lies under a label or a frame.
 #include "harness.h"
 
+#include "app/chartwindow.h"
+
 #include "ui/controlset.h"
 #include "ui/entry.h"
 
@@ -12,6 +14,8 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTextBlock>
 
 using harness::Operator;
@@ -256,6 +260,36 @@ class LayoutTest : public QObject {
         const double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&scaled);
         if (scaled)
             QCOMPARE(s.window->devicePixelRatio(), scale);
+    }
+
+    // The chart window at its first size, in the window's language: every caption and tab title is shown
+    // whole, and none of them made the window larger than it opens.
+    void chartWindowCaptionsFit() {
+        app::setLanguage(harness::testLanguage());
+        app::ChartWindow c;
+        c.setBand({}, {}, {{14.0, 2.0, 1.8, 0.5}, {14.4, 1.5, 1.4, 0.6}}, 14.2); // the band's page enabled
+        c.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&c));
+        QCOMPARE(c.size(), QSize(1000, 620));
+        int captions = 0;
+        for (QWidget* w : c.findChildren<QWidget*>()) {
+            const QString text = shownText(w);
+            if (text.isEmpty() || qobject_cast<QLineEdit*>(w) || w == c.readoutLabel())
+                continue;
+            ++captions;
+            QVERIFY2(w->width() >= w->minimumSizeHint().width(), qPrintable(text));
+            if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap())
+                QVERIFY2(l->contentsRect().width() >=
+                             l->fontMetrics().horizontalAdvance(QString(text).remove(QLatin1Char('&'))),
+                         qPrintable(text));
+        }
+        QVERIFY(captions >= 8);
+        QTabBar* tabs = c.tabs()->tabBar();
+        for (int i = 0; i < tabs->count(); ++i) {
+            const QString title = tabs->tabText(i).remove('&');
+            QVERIFY2(tabs->tabRect(i).width() >= tabs->fontMetrics().horizontalAdvance(title),
+                     qPrintable(title));
+        }
     }
 };
 

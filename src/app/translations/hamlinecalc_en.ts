@@ -13,6 +13,180 @@
     </message>
 </context>
 <context>
+    <name>app::BandPlotView</name>
+    <message>
+        <source>SWR e perdita nella banda</source>
+        <translation>SWR and loss across the band</translation>
+    </message>
+    <message>
+        <source>Importare uno sweep a una porta nel pannello della linea per vedere la banda.</source>
+        <translation>Import a one-port sweep into the line panel to see the band.</translation>
+    </message>
+    <message>
+        <source>misurato</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>lontano</source>
+        <translation>far</translation>
+    </message>
+    <message>
+        <source>Perdita totale (dB) - MHz</source>
+        <translation>Total loss (dB) - MHz</translation>
+    </message>
+    <message>
+        <source>perdita</source>
+        <translation>loss</translation>
+    </message>
+</context>
+<context>
+    <name>app::ChartWindow</name>
+    <message>
+        <source>Carta di Smith</source>
+        <translation>Smith Chart</translation>
+    </message>
+    <message>
+        <source>Lettura al cursore</source>
+        <translation>Readout at the cursor</translation>
+    </message>
+    <message>
+        <source>&amp;Rif. (ohm):</source>
+        <translation>&amp;Ref. (ohm):</translation>
+    </message>
+    <message>
+        <source>Impedenza di riferimento della carta (ohm)</source>
+        <translation>Reference impedance of the chart (ohm)</translation>
+    </message>
+    <message>
+        <source>Griglia &amp;ammettenze</source>
+        <translation>&amp;Admittance grid</translation>
+    </message>
+    <message>
+        <source>Cerchi S&amp;WR</source>
+        <translation>S&amp;WR circles</translation>
+    </message>
+    <message>
+        <source>&amp;PNG...</source>
+        <translation>&amp;PNG...</translation>
+    </message>
+    <message>
+        <source>Esporta la carta come immagine PNG.</source>
+        <translation>Export the chart as a PNG image.</translation>
+    </message>
+    <message>
+        <source>S&amp;VG...</source>
+        <translation>S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Esporta la carta come disegno SVG.</source>
+        <translation>Export the chart as an SVG drawing.</translation>
+    </message>
+    <message>
+        <source>Ada&amp;ttamento</source>
+        <translation>Ma&amp;tching</translation>
+    </message>
+    <message>
+        <source>&amp;Banda</source>
+        <translation>&amp;Band</translation>
+    </message>
+    <message>
+        <source>Sa&amp;lva sweep spostato...</source>
+        <translation>Sav&amp;e moved sweep...</translation>
+    </message>
+    <message>
+        <source>Salva lo sweep spostato lungo la linea come file Touchstone (.s1p).</source>
+        <translation>Save the sweep moved along the line as a Touchstone file (.s1p).</translation>
+    </message>
+    <message>
+        <source>Punto</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Linea: punto lontano</source>
+        <translation>Line: far point</translation>
+    </message>
+    <message>
+        <source>Linea: punto misurato</source>
+        <translation>Line: measured point</translation>
+    </message>
+    <message>
+        <source>Tuner: antenna</source>
+        <translation>Tuner: antenna</translation>
+    </message>
+    <message>
+        <source>Digitata</source>
+        <translation>Typed</translation>
+    </message>
+    <message>
+        <source>Sorgente di Z</source>
+        <translation>Source of Z</translation>
+    </message>
+    <message>
+        <source>&amp;Z da:</source>
+        <translation>&amp;Z from:</translation>
+    </message>
+    <message>
+        <source>Z (ohm):</source>
+        <translation>Z (ohm):</translation>
+    </message>
+    <message>
+        <source>R digitata (ohm)</source>
+        <translation>Typed R (ohm)</translation>
+    </message>
+    <message>
+        <source>X digitata (ohm)</source>
+        <translation>Typed X (ohm)</translation>
+    </message>
+    <message>
+        <source>&amp;MHz:</source>
+        <translation>&amp;MHz:</translation>
+    </message>
+    <message>
+        <source>Frequenza (MHz)</source>
+        <translation>Frequency (MHz)</translation>
+    </message>
+    <message>
+        <source>dalla l&amp;inea</source>
+        <translation>from the l&amp;ine</translation>
+    </message>
+    <message>
+        <source>R&amp;s (ohm):</source>
+        <translation>R&amp;s (ohm):</translation>
+    </message>
+    <message>
+        <source>Rs (ohm)</source>
+        <translation>Rs (ohm)</translation>
+    </message>
+    <message>
+        <source>Reti L</source>
+        <translation>L-networks</translation>
+    </message>
+    <message>
+        <source>Elemento in parallelo dal lato del carico</source>
+        <translation>Shunt element on the load side</translation>
+    </message>
+    <message>
+        <source>Elemento in parallelo dal lato della sorgente</source>
+        <translation>Shunt element on the source side</translation>
+    </message>
+    <message>
+        <source>Esporta SVG</source>
+        <translation>Export SVG</translation>
+    </message>
+    <message>
+        <source>Esporta PNG</source>
+        <translation>Export PNG</translation>
+    </message>
+    <message>
+        <source>carta-smith.svg</source>
+        <translation>smith-chart.svg</translation>
+    </message>
+    <message>
+        <source>carta-smith.png</source>
+        <translation>smith-chart.png</translation>
+    </message>
+</context>
+<context>
     <name>app::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -63,6 +237,57 @@
     <message>
         <source>Carta di Smith</source>
         <translation>Smith Chart</translation>
+    </message>
+    <message>
+        <source>Salva sweep spostato</source>
+        <translation>Save Moved Sweep</translation>
+    </message>
+    <message>
+        <source>spostato.s1p</source>
+        <translation>moved.s1p</translation>
+    </message>
+</context>
+<context>
+    <name>app::SmithChartView</name>
+    <message>
+        <source>Punto</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Linea: punto misurato</source>
+        <translation>Line: measured point</translation>
+    </message>
+    <message>
+        <source>Linea: punto lontano</source>
+        <translation>Line: far point</translation>
+    </message>
+    <message>
+        <source>Tuner: antenna</source>
+        <translation>Tuner: antenna</translation>
+    </message>
+    <message>
+        <source>Tuner: ingresso RTX</source>
+        <translation>Tuner: TRX input</translation>
+    </message>
+    <message>
+        <source>Carta di Smith</source>
+        <translation>Smith Chart</translation>
+    </message>
+    <message>
+        <source>(Rif. %1 ohm)</source>
+        <translation>(Ref. %1 ohm)</translation>
+    </message>
+    <message>
+        <source>Sweep misurato</source>
+        <translation>Measured sweep</translation>
+    </message>
+    <message>
+        <source>Sweep spostato</source>
+        <translation>Moved sweep</translation>
+    </message>
+    <message>
+        <source>Adattamento</source>
+        <translation>Matching</translation>
     </message>
 </context>
 <context>
