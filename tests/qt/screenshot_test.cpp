@@ -1,10 +1,19 @@
 // Shows the window on a real (virtual) display, after an SWR calculation, and saves what the operator sees
 // as window.png in the build folder, for a person to look at. On a screen scaled by QT_SCALE_FACTOR (2 for
 // a high-density screen) the same window is saved as window@2x.png, in that many device pixels to a pixel.
-// With HLC_UPDATE_DOCS_SCREENSHOT=1 the unscaled picture also replaces docs/screenshot.png.
+// With HLC_UPDATE_DOCS_SCREENSHOT=1 the unscaled picture also replaces docs/screenshot.png. The same
+// window in English is saved as window-en.png, and the Smith chart window beside it, in English, with the
+// window's results and a matching design, as smithchart-en.png (docs/screenshot-en.png and
+// docs/smithchart-en.png with the same setting).
 #include "harness.h"
 
+#include "app/chartwindow.h"
+#include "app/smithchart.h"
+
+#include <QCheckBox>
 #include <QImage>
+#include <QLabel>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPlainTextEdit>
 
@@ -22,6 +31,20 @@ QString pictureName(const char* stem, double scale) {
     const QString name = QString::fromLatin1(stem) + qEnvironmentVariable("HLC_SCREENSHOT_SUFFIX");
     return scale == 1.0 ? name + QStringLiteral(".png")
                         : name + QStringLiteral("@") + QString::number(scale) + QStringLiteral("x.png");
+}
+
+// Saves a picture in the build folder and, when asked to and unscaled, in docs/ as well.
+void savePicture(const QPixmap& shot, const char* stem, const char* docsName) {
+    const double scale = screenScale();
+    const QString path = QStringLiteral(SCREENSHOT_DIR "/") + pictureName(stem, scale);
+    QVERIFY(shot.save(path));
+    qInfo("saved %s", qPrintable(path));
+    if (scale == 1.0 && qEnvironmentVariable("HLC_SCREENSHOT_SUFFIX").isEmpty() &&
+        qEnvironmentVariable("HLC_UPDATE_DOCS_SCREENSHOT") == QStringLiteral("1")) {
+        const QString docs = QStringLiteral(DOCS_DIR "/") + QString::fromLatin1(docsName);
+        QVERIFY(shot.save(docs));
+        qInfo("saved %s", qPrintable(docs));
+    }
 }
 
 } // namespace
@@ -65,6 +88,45 @@ class ScreenshotTest : public QObject {
         s.form.setVisible("Label36", true);
         QVERIFY(
             s.window->grab().save(QStringLiteral(SCREENSHOT_DIR "/") + pictureName("window-warning", scale)));
+    }
+
+    // The window in English after the same calculation, and the chart window beside it.
+    void englishPictures() {
+        harness::Started s;
+        app::setLanguage(app::Language::English);
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        QVERIFY(s.active());
+        s.clickOn("Text7");
+        QTest::keyClicks(s.w("Text7"), "25");
+        s.clickOn("Text8");
+        QTest::keyClicks(s.w("Text8"), "-50");
+        s.clickOn("Command4");
+        QCOMPARE(s.as<QPlainTextEdit>("Text4")->toPlainText().count('\n'), 4);
+        QCOMPARE(s.as<QAbstractButton>("Command4")->text(),
+                 QStringLiteral("CALCULATE &SWR AND AUXILIARY DATA"));
+        QTest::qWait(100);
+        savePicture(s.window->grab(), "window-en", "screenshot-en.png");
+
+        // The line panel: 75 + j25 ohm measured, moved by 90 degrees towards the antenna.
+        s.form.setText("Text23", "75");
+        s.form.setText("Text24", "25");
+        s.form.setValue("HScroll1", 90);
+        app::ChartWindow* chart = app::openSmithChart(*s.mainWindow);
+        QVERIFY(chart && QTest::qWaitForWindowExposed(chart));
+        QTRY_COMPARE(chart->chart()->content().markers.size(), size_t(3));
+        for (QCheckBox* box : chart->findChildren<QCheckBox*>())
+            if (box->text() == QStringLiteral("S&WR circles"))
+                box->setChecked(true);
+        chart->setMatchSource(app::MatchSource::LineFar);
+        QVERIFY(!chart->designs().empty());
+        chart->selectDesign(0);
+        QTest::mouseMove(chart->chart(), chart->chart()->toWidget({35, 20}).toPoint());
+        QTRY_VERIFY(!chart->readoutLabel()->text().isEmpty());
+        chart->designList()->setFocus(); // no text cursor in the reference field
+        QTest::qWait(100);
+        QCOMPARE(chart->windowTitle(), QStringLiteral("Smith Chart"));
+        savePicture(chart->grab(), "smithchart-en", "smithchart-en.png");
+        app::setLanguage(harness::testLanguage());
     }
 };
 
