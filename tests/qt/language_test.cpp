@@ -7,6 +7,8 @@
 
 #include "app/chartwindow.h"
 #include "app/smithchart.h"
+#include "app/touchstoneimport.h"
+#include "touchstone/touchstone.h"
 #include "wiring/import.h"
 
 #include "ui/controlset.h"
@@ -356,6 +358,15 @@ QStringList fileDialogTexts(const std::function<void()>& open) {
     return texts;
 }
 
+// What a dialog shows as text of its own: its title, captions, tool tips and accessible names.
+QStringList dialogTexts(QWidget* dialog) {
+    QStringList texts{dialog->windowTitle()};
+    for (QWidget* w : dialog->findChildren<QWidget*>())
+        texts << captionOf(w) << w->toolTip() << w->accessibleName();
+    texts.removeAll(QString());
+    return texts;
+}
+
 // The chart window of a started window, showing all it can: every marker, a design, the band of a
 // sweep imported into the line panel and moved along the line.
 app::ChartWindow* fullChart(Started& s, const QTemporaryDir& dir) {
@@ -596,6 +607,34 @@ class LanguageTest : public QObject {
         QCOMPARE(c->designList()->currentRow(), 0);
         QCOMPARE(c->matchInputs().typedZ, farZ);
         QVERIFY(op.seen().empty());
+    }
+
+    // The dialogs of the menus in English: the import's file dialog and the import dialog itself. The
+    // same dialogs in Italian show the words the walk looks for.
+    void englishDialogsShowNoItalian() {
+        LanguageGuard guard;
+        const touchstone::Network sweep =
+            touchstone::parse("# MHz S RI R 50\n14.0 0.26 -0.39\n14.4 0.37 0.36\n", "dipole.s1p");
+        for (app::Language language : {app::Language::Italian, app::Language::English}) {
+            app::setLanguage(language);
+            Started s([language](ui::Form&) { app::setLanguage(language); });
+            const QStringList open =
+                fileDialogTexts([&s] { s.mainWindow->fileMenu()->actions().front()->trigger(); });
+            app::TouchstoneImportDialog importDialog(sweep, 14.2, wiring::ImportTarget::Line);
+            const QStringList import = dialogTexts(&importDialog);
+            QVERIFY(import.size() > 8);
+            int italian = 0;
+            for (const QString& text : open + import)
+                italian += italianWordsOf(text).isEmpty() ? 0 : 1;
+            if (language == app::Language::Italian) {
+                QVERIFY2(italian >= 6, qPrintable((open + import).join(QStringLiteral(" | "))));
+            } else {
+                for (const QString& text : open + import)
+                    QVERIFY2(italianWordsOf(text).isEmpty(), qPrintable(text));
+                QVERIFY(open.contains(QStringLiteral("Import Touchstone Measurement")));
+                QVERIFY(import.contains(QStringLiteral("Frequency (MHz):")));
+            }
+        }
     }
 
     // In the chart window too no two captions share an access key, in either language, and a caption's
