@@ -1,10 +1,10 @@
 // Shows the window on a real (virtual) display, after an SWR calculation, and saves what the operator sees
 // as window.png in the build folder, for a person to look at. On a screen scaled by QT_SCALE_FACTOR (2 for
 // a high-density screen) the same window is saved as window@2x.png, in that many device pixels to a pixel.
-// With HLC_UPDATE_DOCS_SCREENSHOT=1 the unscaled picture also replaces docs/screenshot.png. The same
-// window in English is saved as window-en.png, and the Smith chart window beside it, in English, with the
-// window's results and a matching design, as smithchart-en.png (docs/screenshot-en.png and
-// docs/smithchart-en.png with the same setting).
+// With HLC_UPDATE_DOCS_SCREENSHOT=1 the unscaled picture also replaces docs/screenshot.png. The same window
+// in English is saved as window-en.png, and the Smith chart window beside it, with the window's results and
+// a matching design, as smithchart.png and in English as smithchart-en.png (in docs/ as well, the English
+// window as docs/screenshot-en.png, with the same setting).
 #include "harness.h"
 
 #include "app/chartwindow.h"
@@ -90,8 +90,8 @@ class ScreenshotTest : public QObject {
             s.window->grab().save(QStringLiteral(SCREENSHOT_DIR "/") + pictureName("window-warning", scale)));
     }
 
-    // The window in English after the same calculation, and the chart window beside it.
-    void englishPictures() {
+    // The window in English after the same calculation.
+    void englishWindowPicture() {
         harness::Started s;
         app::setLanguage(app::Language::English);
         QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
@@ -106,26 +106,53 @@ class ScreenshotTest : public QObject {
                  QStringLiteral("CALCULATE &SWR AND AUXILIARY DATA"));
         QTest::qWait(100);
         savePicture(s.window->grab(), "window-en", "screenshot-en.png");
+        app::setLanguage(harness::testLanguage());
+    }
 
-        // The line panel: 75 + j25 ohm measured, moved by 90 degrees towards the antenna.
-        s.form.setText("Text23", "75");
+    void chartPicture_data() {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("it") << false;
+        QTest::newRow("en") << true;
+    }
+
+    // The Smith chart window beside the calculator with every marker the window's results give, SWR
+    // circles, the selected design for the far point of the line and the readout under the cursor.
+    void chartPicture() {
+        QFETCH(bool, english);
+        harness::Started s;
+        app::setLanguage(english ? app::Language::English : app::Language::Italian);
+        QVERIFY(s.active());
+        s.form.setText("Text7", "25"); // the point: 25 - j50 ohm
+        s.form.setText("Text8", "-50");
+        s.clickOn("Command4");
+        s.form.setText("Text23", "75"); // the line: 75 + j25 ohm measured, moved by 90 degrees
         s.form.setText("Text24", "25");
         s.form.setValue("HScroll1", 90);
+        const std::pair<const char*, const char*> tuner[] = {
+            {"Text30", "0.3"}, {"Text34", "-0.4"}, {"Text36", "0.1"},  {"Text37", "-0.2"},
+            {"Text33", "0.8"}, {"Text32", "0.1"},  {"Text31", "0.05"}, {"Text35", "0.02"}};
+        for (const auto& [field, value] : tuner)
+            s.form.setText(field, value);
+        s.clickOn("Command8");
         app::ChartWindow* chart = app::openSmithChart(*s.mainWindow);
         QVERIFY(chart && QTest::qWaitForWindowExposed(chart));
-        QTRY_COMPARE(chart->chart()->content().markers.size(), size_t(3));
+        QTRY_COMPARE(chart->chart()->content().markers.size(), size_t(5));
         for (QCheckBox* box : chart->findChildren<QCheckBox*>())
-            if (box->text() == QStringLiteral("S&WR circles"))
+            if (box->text().remove(QLatin1Char('&')).contains(QStringLiteral("SWR")))
                 box->setChecked(true);
         chart->setMatchSource(app::MatchSource::LineFar);
         QVERIFY(!chart->designs().empty());
         chart->selectDesign(0);
+        // Through another point first: a cursor left where it stands moves nothing.
+        QTest::mouseMove(chart->chart(), chart->chart()->toWidget({50, 0}).toPoint());
         QTest::mouseMove(chart->chart(), chart->chart()->toWidget({35, 20}).toPoint());
         QTRY_VERIFY(!chart->readoutLabel()->text().isEmpty());
         chart->designList()->setFocus(); // no text cursor in the reference field
         QTest::qWait(100);
-        QCOMPARE(chart->windowTitle(), QStringLiteral("Smith Chart"));
-        savePicture(chart->grab(), "smithchart-en", "smithchart-en.png");
+        QCOMPARE(chart->windowTitle(),
+                 english ? QStringLiteral("Smith Chart") : QStringLiteral("Carta di Smith"));
+        savePicture(chart->grab(), english ? "smithchart-en" : "smithchart",
+                    english ? "smithchart-en.png" : "smithchart.png");
         app::setLanguage(harness::testLanguage());
     }
 };
