@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Performance: builds in Release mode and prints one table with the median time of every handler
-# benchmark and the start-up and memory ratios against a bare Qt window, each with its target.
+# benchmark and the start-up and memory ratios against a bare Qt window, each with its target. The build
+# is the preset "bench" of CMakePresets.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh libbenchmark-dev
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DHLC_BENCH=ON -DHLC_BUILD_TESTS=OFF > /dev/null
-cmake --build build-bench -j"$(nproc)" > /dev/null
+cmake --preset bench > /dev/null
+cmake --build --preset bench -j"$(nproc)" > /dev/null
 
 runs=${STARTUP_RUNS:-20}
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (or the folder given as $BUILD_DIR).
+# Configures (the "default" preset of CMakePresets.json) and builds into build/ (or the folder given as
+# $BUILD_DIR). Further arguments go to the configure step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
-cmake -S . -B "$build_dir" "$@"
+cmake --preset default -B "$build_dir" "$@"
 cmake --build "$build_dir" -j"$(nproc)"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The reliability checks: every unit and scenario test under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then a bounded fuzz run of each libFuzzer target (FUZZ_SECONDS, 60 each).
+# The builds are the presets "asan" and "fuzz" of CMakePresets.json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh clang libclang-rt-14-dev
@@ -9,14 +10,13 @@ seconds=${FUZZ_SECONDS:-60}
 jobs=$(nproc)
 
 echo "== tests under ASan + UBSan"
-cmake -S . -B build-asan -DHLC_BUILD_APP=OFF -DHLC_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-cmake --build build-asan -j"$jobs"
-(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs")
+cmake --preset asan
+cmake --build --preset asan -j"$jobs"
+ctest --preset asan -j"$jobs"
 
 echo "== fuzz targets, ${seconds} s each"
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DHLC_BUILD_APP=OFF -DHLC_BUILD_TESTS=OFF -DHLC_SANITIZE=ON \
-    -DHLC_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build-fuzz -j"$jobs"
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$jobs"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/numtext" "$work/window" "$work/touchstone"

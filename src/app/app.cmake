@@ -1,16 +1,17 @@
 # The real window: the Qt 6 Widgets binding of the window model, the application window around it, and
 # the executable.
-add_library(hamlinecalc_app STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/qtwindow.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/qtports.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/widgets.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/mainwindow.h
-  ${CMAKE_CURRENT_LIST_DIR}/mainwindow.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/touchstoneimport.h
-  ${CMAKE_CURRENT_LIST_DIR}/touchstoneimport.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/language.h
-  ${CMAKE_CURRENT_LIST_DIR}/language.cpp)
-target_link_libraries(hamlinecalc_app PUBLIC wiring Qt6::Widgets)
+hlc_library(hamlinecalc_app LAYER 5 FOLDER src/app INCLUDE_AS app
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/qtwindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/qtports.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/widgets.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mainwindow.h
+    ${CMAKE_CURRENT_LIST_DIR}/mainwindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/touchstoneimport.h
+    ${CMAKE_CURRENT_LIST_DIR}/touchstoneimport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/language.h
+    ${CMAKE_CURRENT_LIST_DIR}/language.cpp
+  USES wiring chart Qt6::Widgets)
 set_target_properties(hamlinecalc_app PROPERTIES AUTOMOC ON)
 
 # The window in English, built into the program. translations/window_en.ts holds the window model's
@@ -28,7 +29,7 @@ qt_add_resources(hamlinecalc_app hamlinecalc_translations PREFIX /i18n BASE ${CM
                  FILES ${HLC_QM_FILES})
 
 add_executable(hamlinecalc ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
-target_link_libraries(hamlinecalc PRIVATE hamlinecalc_app)
+target_link_libraries(hamlinecalc PRIVATE hamlinecalc_app hlc_options)
 
 # The Smith chart window: the chart widget, its band plots and the matching part; export as SVG.
 find_package(Qt6 REQUIRED COMPONENTS Svg)
