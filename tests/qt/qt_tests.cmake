@@ -5,7 +5,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 
 function(hlc_qt_test name)
   add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp ${CMAKE_CURRENT_LIST_DIR}/harness.h)
-  target_link_libraries(${name} PRIVATE hamlinecalc_app Qt6::Test hlc_options)
+  target_link_libraries(${name} PRIVATE hamlinecalc_app line Qt6::Test hlc_options)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_LIST_DIR})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
 endfunction()
