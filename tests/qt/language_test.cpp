@@ -336,20 +336,29 @@ QStringList chartTexts(app::ChartWindow* c) {
     return texts;
 }
 
-// The texts of the file dialog that `open` shows, which is then cancelled.
-QStringList fileDialogTexts(const std::function<void()>& open) {
+// The texts of the dialog or message box that `open` shows modally, which is then cancelled: its title,
+// captions and tool tips, a box's texts without their markup, a file dialog's filters and file name.
+QStringList modalTexts(const std::function<void()>& open) {
     QStringList texts;
     QTimer timer;
     timer.setInterval(5);
     QObject::connect(&timer, &QTimer::timeout, [&texts] {
-        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!d || !d->isVisible() || !texts.isEmpty())
             return;
-        texts << d->windowTitle() << d->nameFilters();
+        texts << d->windowTitle();
         for (QWidget* w : d->findChildren<QWidget*>())
             texts << captionOf(w) << w->toolTip();
-        if (auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            texts << name->text();
+        if (auto* box = qobject_cast<QMessageBox*>(d)) {
+            static const QRegularExpression markup(QStringLiteral("<[^>]*>"));
+            texts << QString(box->text()).replace(markup, QStringLiteral(" "))
+                  << QString(box->informativeText()).replace(markup, QStringLiteral(" "));
+        }
+        if (auto* files = qobject_cast<QFileDialog*>(d)) {
+            texts << files->nameFilters();
+            if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                texts << name->text();
+        }
         d->reject();
     });
     timer.start();
@@ -590,8 +599,8 @@ class LanguageTest : public QObject {
             QCOMPARE(c->tabs()->tabText(0), QStringLiteral("Ma&tching"));
             QVERIFY(english.contains(QStringLiteral("Line: far point")));       // the source and the legend
             QVERIFY(english.contains(QStringLiteral("Total loss (dB) - MHz"))); // a plot's title
-            const QStringList exportDialog = fileDialogTexts([png] { png->click(); });
-            const QStringList saveDialog = fileDialogTexts([c] { c->onSaveMovedSweep(); });
+            const QStringList exportDialog = modalTexts([png] { png->click(); });
+            const QStringList saveDialog = modalTexts([c] { c->onSaveMovedSweep(); });
             QVERIFY(exportDialog.contains(QStringLiteral("smith-chart.png")));
             QVERIFY(exportDialog.contains(QStringLiteral("PNG (*.png)")));
             QVERIFY(saveDialog.contains(QStringLiteral("Save Moved Sweep")));
@@ -600,7 +609,7 @@ class LanguageTest : public QObject {
 
             languageAction(s, "it")->trigger();
             QCOMPARE(chartTexts(c), italian);
-            QVERIFY(fileDialogTexts([png] { png->click(); }).contains(QStringLiteral("carta-smith.png")));
+            QVERIFY(modalTexts([png] { png->click(); }).contains(QStringLiteral("carta-smith.png")));
         }
         QCOMPARE(c->matchInputs().source, app::MatchSource::LineFar);
         QCOMPARE(c->designs().size(), designs);
@@ -619,7 +628,7 @@ class LanguageTest : public QObject {
             app::setLanguage(language);
             Started s([language](ui::Form&) { app::setLanguage(language); });
             const QStringList open =
-                fileDialogTexts([&s] { s.mainWindow->fileMenu()->actions().front()->trigger(); });
+                modalTexts([&s] { s.mainWindow->fileMenu()->actions().front()->trigger(); });
             app::TouchstoneImportDialog importDialog(sweep, 14.2, wiring::ImportTarget::Line);
             const QStringList import = dialogTexts(&importDialog);
             QVERIFY(import.size() > 8);
