@@ -1,4 +1,6 @@
 # Installation into a desktop (binary, menu entry, icon, AppStream metadata) and the Debian package.
+# The documentation folder is named after the package, not the project.
+set(CMAKE_INSTALL_DOCDIR share/doc/hamlinecalc CACHE PATH "Documentation (LICENSE)")
 include(GNUInstallDirs)
 set(HLC_APP_ID io.github.hamlinecalc.HamLineCalc)
 
@@ -7,6 +9,28 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/${HLC_APP_ID}.desktop DESTINATION ${
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/${HLC_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/${HLC_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The same icon drawn at the theme's fixed sizes, at build time, by a small tool of our own with Qt's SVG
+# renderer (the one that draws the window's icon).
+set(HLC_ICON_SIZES 16 22 24 32 48 64 128 256)
+add_executable(render_icon ${CMAKE_SOURCE_DIR}/packaging/render_icon.cpp)
+target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg)
+set(HLC_ICON_PNGS)
+foreach(size ${HLC_ICON_SIZES})
+  list(APPEND HLC_ICON_PNGS ${CMAKE_BINARY_DIR}/icons/${size}x${size}/apps/${HLC_APP_ID}.png)
+endforeach()
+add_custom_command(OUTPUT ${HLC_ICON_PNGS}
+                   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:render_icon>
+                           ${CMAKE_SOURCE_DIR}/packaging/${HLC_APP_ID}.svg ${CMAKE_BINARY_DIR}/icons ${HLC_APP_ID}
+                           ${HLC_ICON_SIZES}
+                   DEPENDS render_icon ${CMAKE_SOURCE_DIR}/packaging/${HLC_APP_ID}.svg
+                   COMMENT "Drawing the icon at the theme's sizes")
+add_custom_target(icons ALL DEPENDS ${HLC_ICON_PNGS})
+foreach(size ${HLC_ICON_SIZES})
+  install(FILES ${CMAKE_BINARY_DIR}/icons/${size}x${size}/apps/${HLC_APP_ID}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME hamlinecalc)

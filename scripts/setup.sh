@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev xvfb xauth locales desktop-file-utils appstream dpkg-dev
-          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n "$@")
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+          at-spi2-core python3-pyatspi dbus dbus-daemon xdotool "$@")
 
 missing=()
 for p in "${packages[@]}"; do

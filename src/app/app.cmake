@@ -39,3 +39,16 @@ target_sources(hamlinecalc_app PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/chartwindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/smithchart.cpp)
 target_link_libraries(hamlinecalc_app PUBLIC chart match Qt6::Svg)
+
+# The "Aiuto" menu: the user guide built into the program (docs/guide.md with its pictures), read by
+# QTextBrowser as Markdown, and the "Informazioni" box; the program's icon (the desktop entry's).
+target_sources(hamlinecalc_app PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/help.h
+  ${CMAKE_CURRENT_LIST_DIR}/help.cpp)
+target_compile_definitions(hamlinecalc_app PRIVATE HLC_VERSION="${PROJECT_VERSION}")
+qt_add_resources(hamlinecalc_app hamlinecalc_guide PREFIX /guide BASE ${CMAKE_SOURCE_DIR}/docs
+                 FILES ${CMAKE_SOURCE_DIR}/docs/guide.md ${CMAKE_SOURCE_DIR}/docs/smithchart.png)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/packaging/io.github.hamlinecalc.HamLineCalc.svg
+                            PROPERTIES QT_RESOURCE_ALIAS hamlinecalc.svg)
+qt_add_resources(hamlinecalc_app hamlinecalc_icon PREFIX /icons
+                 FILES ${CMAKE_SOURCE_DIR}/packaging/io.github.hamlinecalc.HamLineCalc.svg)

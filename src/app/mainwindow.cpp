@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/help.h"
 #include "app/language.h"
 #include "app/smithchart.h"
 #include "app/touchstoneimport.h"
@@ -40,6 +41,7 @@ MainWindow::MainWindow(const std::function<void(ui::Form&)>& beforeWidgets) {
         beforeWidgets(form_);
 
     setWindowTitle(QString::fromStdString(form_.caption()));
+    setWindowIcon(applicationIcon());
     scroll_ = new QScrollArea(this);
     scroll_->setWidgetResizable(false);
     scroll_->setBackgroundRole(QPalette::Window);
@@ -205,12 +207,15 @@ std::unique_ptr<MainWindow> buildApplicationWindow(const std::function<void(ui::
     // Features install their menus, dialogs and windows here.
     installTouchstoneImport(*window);
     installSmithChart(*window);
+    installHelp(*window);
     addLanguageMenu(window->menuBar(), window->helpMenu()->menuAction());
     return window;
 }
 
 int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>& beforeShow) {
     QApplication application(argc, argv);
+    QApplication::setWindowIcon(applicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.hamlinecalc.HamLineCalc"));
     // Italian unless --language en; an unknown language is said in one line and the window is Italian.
     QString complaint;
     setLanguage(languageFromArguments(QApplication::arguments(), &complaint));

@@ -1,7 +1,10 @@
 #include "app/qtports.h"
 
+#include "app/language.h"
+
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 #include <clocale>
@@ -15,7 +18,30 @@ void QtPorts::messageBox(const std::string& title, const std::string& prompt) {
 }
 
 void QtPorts::openDocument(const std::string& address) {
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+    const QString text = QString::fromStdString(address);
+    const QUrl url(text);
+    const bool opened = opener_ ? opener_(url) : QDesktopServices::openUrl(url);
+    if (!opened)
+        openFailed(text);
+}
+
+void QtPorts::openFailed(const QString& address) {
+    QMessageBox box(
+        QMessageBox::Warning, liveText("app::QtPorts", "Guida").shown(),
+        liveText("app::QtPorts", "Il desktop non ha potuto aprire l'indirizzo della guida:").shown(),
+        QMessageBox::NoButton, owner_);
+    box.setInformativeText(address);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPushButton* builtIn = nullptr;
+    if (builtInGuide_)
+        builtIn = box.addButton(liveText("app::QtPorts", "Apri la guida integrata").shown(),
+                                QMessageBox::AcceptRole);
+    QPushButton* close = box.addButton(QMessageBox::Close);
+    box.setDefaultButton(builtIn ? builtIn : close);
+    box.setEscapeButton(close);
+    box.exec();
+    if (builtIn && box.clickedButton() == builtIn)
+        builtInGuide_();
 }
 
 char systemDecimalSign() {

@@ -15,9 +15,22 @@ echo "package: $(basename "$deb")"
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 for f in usr/bin/hamlinecalc "usr/share/applications/$app_id.desktop" \
-         "usr/share/icons/hicolor/scalable/apps/$app_id.svg" "usr/share/metainfo/$app_id.metainfo.xml"; do
+         "usr/share/icons/hicolor/scalable/apps/$app_id.svg" "usr/share/metainfo/$app_id.metainfo.xml" \
+         usr/share/doc/hamlinecalc/LICENSE \
+         "usr/share/icons/hicolor/"{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}"/apps/$app_id.png"; do
     [ -e "$root/$f" ] || { echo "missing from the package: /$f"; exit 1; }
 done
+
+# The icon at each fixed size is a picture of that size; the licence is the GPL's full text.
+for size in 16 22 24 32 48 64 128 256; do
+    # A PNG's width and height are the big-endian words at bytes 16 and 20.
+    got=$(od -An -tu1 -j16 -N8 "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" | tr -s ' ')
+    want=" 0 0 $((size / 256)) $((size % 256)) 0 0 $((size / 256)) $((size % 256))"
+    [ "$got" = "$want" ] || { echo "icon ${size}x${size}: width and height bytes$got"; exit 1; }
+done
+grep -q "GNU GENERAL PUBLIC LICENSE" "$root/usr/share/doc/hamlinecalc/LICENSE" &&
+    grep -q "END OF TERMS AND CONDITIONS" "$root/usr/share/doc/hamlinecalc/LICENSE" ||
+    { echo "the installed LICENSE is not the GPL's full text"; exit 1; }
 
 # The dependencies are computed from the binary's libraries.
 depends=$(dpkg-deb -f "$deb" Depends)

@@ -85,3 +85,39 @@ if(XVFB_RUN)
   set_tests_properties(qt.screenshot_windows_style PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=xcb;QT_STYLE_OVERRIDE=Windows;HLC_SCREENSHOT_SUFFIX=-windows")
 endif()
+
+# The "Aiuto" menu: the built-in guide (F1, Ctrl+F, the links of its contents), the "?" button when the
+# desktop opens the address and when it cannot, the "Informazioni" box, the window's icon.
+hlc_qt_test(help_test)
+target_compile_definitions(help_test PRIVATE HLC_VERSION="${PROJECT_VERSION}")
+add_test(NAME qt.help_test COMMAND help_test)
+set_tests_properties(qt.help_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# The window on a desktop: the Fusion and Windows styles draw it differently, its texts stay readable in a
+# dark palette; on laptop screens of 1366 x 768 and 1280 x 720 (an offscreen screen of that size, and an X
+# display of that size) its frame lies on the screen and every control is reached by mouse and keyboard;
+# under X, a real mouse wheel over an unfocused drop-down or the slider scrolls the window.
+hlc_qt_test(desktop_test)
+add_test(NAME qt.desktop_test COMMAND desktop_test)
+set_tests_properties(qt.desktop_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+foreach(screen 1366x768 1280x720)
+  add_test(NAME qt.desktop_test_${screen} COMMAND desktop_test fitsTheScreen)
+  set_tests_properties(qt.desktop_test_${screen} PROPERTIES ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/screen-${screen}.json;HLC_TEST_SCREEN=${screen}")
+  if(XVFB_RUN)
+    add_test(NAME qt.desktop_test_x11_${screen}
+             COMMAND ${XVFB_RUN} -a -s "-screen 0 ${screen}x24" $<TARGET_FILE:desktop_test>
+                     fitsTheScreen wheelScrollsTheWindowOverUnfocusedControls)
+    set_tests_properties(qt.desktop_test_x11_${screen} PROPERTIES ENVIRONMENT
+      "QT_QPA_PLATFORM=xcb;HLC_TEST_SCREEN=${screen}")
+  endif()
+endforeach()
+# The layout test under the Fusion style by name, beside the Windows style above.
+add_test(NAME qt.layout_test_fusion_style COMMAND layout_test)
+set_tests_properties(qt.layout_test_fusion_style PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_STYLE_OVERRIDE=Fusion")
+
+# What a screen reader hears over the desktop's accessibility bus (AT-SPI): 15 radio buttons, no check
+# box, every input and button named. Skipped (not failed) where the AT-SPI tools are not installed.
+add_test(NAME qt.atspi COMMAND ${CMAKE_CURRENT_LIST_DIR}/atspi_test.sh $<TARGET_FILE:hamlinecalc>)
+set_tests_properties(qt.atspi PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 90)

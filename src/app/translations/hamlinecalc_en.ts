@@ -187,6 +187,72 @@
     </message>
 </context>
 <context>
+    <name>app::GuideWindow</name>
+    <message>
+        <source>&amp;Trova:</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message>
+        <source>Guida di HamLineCalc</source>
+        <translation>HamLineCalc Guide</translation>
+    </message>
+    <message>
+        <source>Precedente</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Il punto precedente in cui compare il testo (Maiusc+F3, Maiusc+Invio)</source>
+        <translation>The previous place the text stands (Shift+F3, Shift+Enter)</translation>
+    </message>
+    <message>
+        <source>Successivo</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Il punto successivo in cui compare il testo (F3, Invio)</source>
+        <translation>The next place the text stands (F3, Enter)</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Chiude la ricerca (Esc)</source>
+        <translation>Closes the search (Esc)</translation>
+    </message>
+    <message>
+        <source>Non trovato</source>
+        <translation>Not found</translation>
+    </message>
+</context>
+<context>
+    <name>app::Help</name>
+    <message>
+        <source>Guida</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Informazioni</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Informazioni su HamLineCalc</source>
+        <translation>About HamLineCalc</translation>
+    </message>
+    <message>
+        <source>Calcolatore di SWR, linee di alimentazione e accordatori d&apos;antenna per radioamatori.</source>
+        <translation>SWR, feed line and antenna tuner calculator for radio amateurs.</translation>
+    </message>
+    <message>
+        <source>Software libero: GNU General Public License, versione 3 o successiva (GPL-3.0-or-later). Nessuna garanzia.</source>
+        <translation>Free software: GNU General Public License, version 3 or later (GPL-3.0-or-later). No warranty.</translation>
+    </message>
+    <message>
+        <source>La guida:</source>
+        <translation>The guide:</translation>
+    </message>
+</context>
+<context>
     <name>app::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -219,6 +285,21 @@
     <message>
         <source>Copia tutti i risultati</source>
         <translation>Copy All Results</translation>
+    </message>
+</context>
+<context>
+    <name>app::QtPorts</name>
+    <message>
+        <source>Guida</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Il desktop non ha potuto aprire l&apos;indirizzo della guida:</source>
+        <translation>The desktop could not open the address of the guide:</translation>
+    </message>
+    <message>
+        <source>Apri la guida integrata</source>
+        <translation>Open the built-in guide</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,316 @@
+#include "app/help.h"
+
+#include "app/language.h"
+#include "app/mainwindow.h"
+#include "ui/window.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSvgRenderer>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#ifndef HLC_VERSION
+#define HLC_VERSION "unknown"
+#endif
+
+namespace app {
+
+namespace {
+
+constexpr const char* kFeatureName = "help";
+constexpr const char* kIconResource = ":/icons/hamlinecalc.svg";
+
+// The name a heading has in the guide's links, as the usual Markdown sites make it: lower case, letters,
+// digits, '-' and '_' kept, each blank a '-', everything else dropped ("6.2 The line: ..." gives
+// "62-the-line-...").
+QString headingName(const QString& heading) {
+    QString name;
+    for (const QChar ch : heading.trimmed().toLower()) {
+        if (ch.isLetterOrNumber() || ch == QLatin1Char('-') || ch == QLatin1Char('_'))
+            name += ch;
+        else if (ch == QLatin1Char(' '))
+            name += QLatin1Char('-');
+    }
+    return name;
+}
+
+class HelpFeature : public QObject {
+  public:
+    explicit HelpFeature(MainWindow& main) : QObject(&main), main_(main) {
+        setObjectName(QString::fromLatin1(kFeatureName));
+    }
+
+    GuideWindow* guide() const { return guide_; }
+
+    GuideWindow* open() {
+        if (!guide_) {
+            guide_ = new GuideWindow(&main_); // a window of its own, closed with the main window
+            guide_->resize(QSize(760, 820).boundedTo(main_.screen() ? main_.screen()->availableSize() * 9 / 10
+                                                                    : QSize(760, 820)));
+        }
+        guide_->show();
+        guide_->raise();
+        guide_->activateWindow();
+        return guide_;
+    }
+
+  private:
+    MainWindow& main_;
+    GuideWindow* guide_ = nullptr;
+};
+
+HelpFeature* featureOf(MainWindow& window) {
+    return window.findChild<HelpFeature*>(QString::fromLatin1(kFeatureName), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+QIcon applicationIcon() {
+    static const QIcon icon = [] {
+        QIcon drawn;
+        QSvgRenderer svg(QString::fromLatin1(kIconResource));
+        for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            svg.render(&painter);
+            painter.end();
+            drawn.addPixmap(QPixmap::fromImage(image));
+        }
+        return drawn;
+    }();
+    return icon;
+}
+
+// ---- the guide window ---------------------------------------------------------------------------------
+
+GuideWindow::GuideWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("guideWindow"));
+    setWindowIcon(applicationIcon());
+
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenLinks(false); // links inside the guide go to their heading, others to the desktop
+    browser_->setSource(QUrl(QString::fromLatin1(kBuiltInGuide)), QTextDocument::MarkdownResource);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &GuideWindow::followLink);
+
+    findBar_ = new QWidget(this);
+    auto* label = new QLabel(findBar_);
+    findField_ = new QLineEdit(findBar_);
+    findField_->setClearButtonEnabled(true);
+    label->setBuddy(findField_);
+    previous_ = new QToolButton(findBar_);
+    next_ = new QToolButton(findBar_);
+    closeFind_ = new QToolButton(findBar_);
+    status_ = new QLabel(findBar_);
+    auto* bar = new QHBoxLayout(findBar_);
+    bar->setContentsMargins(6, 2, 6, 2);
+    bar->addWidget(label);
+    bar->addWidget(findField_, 1);
+    bar->addWidget(previous_);
+    bar->addWidget(next_);
+    bar->addWidget(status_);
+    bar->addStretch();
+    bar->addWidget(closeFind_);
+    findBar_->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(browser_);
+    layout->addWidget(findBar_);
+
+    auto* find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, &GuideWindow::startFind);
+    auto* again = new QAction(this);
+    again->setShortcut(QKeySequence::FindNext);
+    connect(again, &QAction::triggered, this, [this] { findNext(false); });
+    auto* back = new QAction(this);
+    back->setShortcut(QKeySequence::FindPrevious);
+    connect(back, &QAction::triggered, this, [this] { findNext(true); });
+    addActions({find, again, back});
+
+    connect(next_, &QToolButton::clicked, this, [this] { findNext(false); });
+    connect(previous_, &QToolButton::clicked, this, [this] { findNext(true); });
+    connect(closeFind_, &QToolButton::clicked, this, [this] {
+        findBar_->hide();
+        browser_->setFocus();
+    });
+    // Typing searches on from where the current match starts, so the match grows with the text.
+    connect(findField_, &QLineEdit::textEdited, this, [this] {
+        QTextCursor at = browser_->textCursor();
+        at.setPosition(at.selectionStart());
+        browser_->setTextCursor(at);
+        findNext(false);
+    });
+    findField_->installEventFilter(this);
+
+    whenLanguageChanges(this, [this, label] {
+        retranslate();
+        label->setText(tr("&Trova:"));
+    });
+}
+
+void GuideWindow::retranslate() {
+    setWindowTitle(tr("Guida di HamLineCalc"));
+    previous_->setText(tr("Precedente"));
+    previous_->setToolTip(tr("Il punto precedente in cui compare il testo (Maiusc+F3, Maiusc+Invio)"));
+    next_->setText(tr("Successivo"));
+    next_->setToolTip(tr("Il punto successivo in cui compare il testo (F3, Invio)"));
+    closeFind_->setText(tr("Chiudi"));
+    closeFind_->setToolTip(tr("Chiude la ricerca (Esc)"));
+    status_->setText(notFound_ ? tr("Non trovato") : QString());
+}
+
+bool GuideWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == findField_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            findNext(key->modifiers() & Qt::ShiftModifier);
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            findBar_->hide();
+            browser_->setFocus();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void GuideWindow::startFind() {
+    findBar_->show();
+    findField_->setFocus(Qt::ShortcutFocusReason);
+    findField_->selectAll();
+}
+
+void GuideWindow::findNext(bool backwards) {
+    const QString text = findField_->text();
+    if (text.isEmpty()) {
+        markNotFound(false);
+        return;
+    }
+    QTextDocument::FindFlags flags;
+    if (backwards)
+        flags |= QTextDocument::FindBackward;
+    const QTextCursor was = browser_->textCursor();
+    bool found = browser_->find(text, flags);
+    if (!found) { // round the end of the guide
+        QTextCursor from(browser_->document());
+        from.movePosition(backwards ? QTextCursor::End : QTextCursor::Start);
+        browser_->setTextCursor(from);
+        found = browser_->find(text, flags);
+        if (!found)
+            browser_->setTextCursor(was); // the reader's place stays
+    }
+    markNotFound(!found);
+}
+
+void GuideWindow::markNotFound(bool notFound) {
+    notFound_ = notFound;
+    QPalette marked = QApplication::palette(findField_);
+    if (notFound) {
+        // A reddish field, light or dark as the palette is.
+        const QColor base = marked.color(QPalette::Base);
+        const QColor red(220, 50, 47);
+        marked.setColor(QPalette::Base,
+                        QColor((base.red() * 2 + red.red()) / 3, (base.green() * 2 + red.green()) / 3,
+                               (base.blue() * 2 + red.blue()) / 3));
+    }
+    findField_->setPalette(marked);
+    status_->setText(notFound ? tr("Non trovato") : QString());
+}
+
+bool GuideWindow::goToHeading(const QString& fragment) {
+    QTextDocument* doc = browser_->document();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        if (b.blockFormat().headingLevel() == 0 || headingName(b.text()) != fragment)
+            continue;
+        QTextCursor at(b);
+        browser_->setTextCursor(at);
+        const QRectF where = doc->documentLayout()->blockBoundingRect(b);
+        browser_->verticalScrollBar()->setValue(static_cast<int>(where.top()));
+        return true;
+    }
+    return false;
+}
+
+void GuideWindow::followLink(const QUrl& link) {
+    const QUrl inGuide = QUrl(QString::fromLatin1(kBuiltInGuide));
+    if (link.hasFragment() &&
+        (link.isRelative() ? link.path().isEmpty() : link.adjusted(QUrl::RemoveFragment) == inGuide)) {
+        goToHeading(link.fragment());
+        return;
+    }
+    if (!link.isRelative()) // a web address: the desktop's browser
+        QDesktopServices::openUrl(link);
+}
+
+// ---- the menu --------------------------------------------------------------------------------------------
+
+void installHelp(MainWindow& window) {
+    auto* feature = new HelpFeature(window);
+    QMenu* menu = window.helpMenu();
+    QAction* guide = menu->addAction(QString(), feature, [feature] { feature->open(); });
+    guide->setShortcut(QKeySequence::HelpContents);
+    guide->setShortcutContext(Qt::ApplicationShortcut); // also from the chart window
+    keepTranslated(guide, "text", liveText("app::Help", "Guida"));
+    menu->addSeparator();
+    QAction* about = menu->addAction(QString(), feature, [&window] { showAbout(&window); });
+    about->setMenuRole(QAction::AboutRole);
+    keepTranslated(about, "text", liveText("app::Help", "Informazioni"));
+    window.ports().setBuiltInGuide([feature] { feature->open(); });
+}
+
+GuideWindow* openGuide(MainWindow& window) {
+    HelpFeature* feature = featureOf(window);
+    return feature ? feature->open() : nullptr;
+}
+
+GuideWindow* guideOf(MainWindow& window) {
+    HelpFeature* feature = featureOf(window);
+    return feature ? feature->guide() : nullptr;
+}
+
+void showAbout(QWidget* parent) {
+    const QString address = QString::fromLatin1(ui::kGuideAddress);
+    QMessageBox box(parent);
+    box.setWindowTitle(liveText("app::Help", "Informazioni su HamLineCalc").shown());
+    box.setIconPixmap(applicationIcon().pixmap(64, 64));
+    box.setTextFormat(Qt::RichText);
+    box.setText(
+        QStringLiteral("<h3>HamLineCalc %1</h3><p>%2</p>")
+            .arg(QString::fromLatin1(HLC_VERSION),
+                 liveText("app::Help", "Calcolatore di SWR, linee di alimentazione e accordatori d'antenna "
+                                       "per radioamatori.")
+                     .shown()
+                     .toHtmlEscaped()));
+    box.setInformativeText(
+        QStringLiteral("<p>%1</p><p>%2<br><a href=\"%3\">%3</a></p>")
+            .arg(liveText("app::Help", "Software libero: GNU General Public License, versione 3 o successiva "
+                                       "(GPL-3.0-or-later). Nessuna garanzia.")
+                     .shown()
+                     .toHtmlEscaped(),
+                 liveText("app::Help", "La guida:").shown().toHtmlEscaped(), address));
+    box.setTextInteractionFlags(Qt::TextBrowserInteraction);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+} // namespace app

@@ -1,0 +1,78 @@
+#!/usr/bin/python3
+"""Reads the running calculator window over the desktop's accessibility bus (AT-SPI), as a screen reader
+does, and checks what it hears: 15 radio buttons and no check box, every input field, drop-down, push
+button and radio button with a name, the result fields as text fields.
+
+    atspi_check.py APPLICATION_NAME
+"""
+import sys
+import time
+
+import pyatspi
+
+name = sys.argv[1]
+deadline = time.time() + 40
+window = None
+while time.time() < deadline and window is None:
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == name and app.childCount > 0:
+            for j in range(app.childCount):
+                frame = app.getChildAtIndex(j)
+                if frame is not None and frame.getRole() == pyatspi.ROLE_FRAME:
+                    window = frame
+    if window is None:
+        time.sleep(0.5)
+if window is None:
+    print("atspi: the window of %s did not appear on the accessibility bus" % name)
+    sys.exit(1)
+
+found = {}
+unnamed = []
+texts = []
+
+
+def walk(node, depth=0):
+    if node is None or depth > 30:
+        return
+    role = node.getRole()
+    found[role] = found.get(role, 0) + 1
+    states = node.getState()
+    if role in (pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_COMBO_BOX) or (
+        role in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY) and states.contains(pyatspi.STATE_EDITABLE)
+    ):
+        if not node.name.strip():
+            unnamed.append("%s in %s" % (node.getRoleName(), node.parent.name if node.parent else "?"))
+    if role in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY):
+        texts.append((node.name, states.contains(pyatspi.STATE_EDITABLE)))
+    for i in range(node.childCount):
+        walk(node.getChildAtIndex(i), depth + 1)
+
+
+walk(window)
+radios = found.get(pyatspi.ROLE_RADIO_BUTTON, 0)
+checks = found.get(pyatspi.ROLE_CHECK_BOX, 0)
+buttons = found.get(pyatspi.ROLE_PUSH_BUTTON, 0)
+editable = sum(1 for _, e in texts if e)
+print("atspi: %d radio buttons, %d check boxes, %d push buttons, %d editable and %d read-only text fields"
+      % (radios, checks, buttons, editable, len(texts) - editable))
+failures = []
+if radios != 15:
+    failures.append("%d radio buttons, not 15" % radios)
+if checks != 0:
+    failures.append("%d check boxes, not 0" % checks)
+if buttons < 9:
+    failures.append("%d push buttons, fewer than the window's 9" % buttons)
+if editable < 34:
+    failures.append("%d editable fields, fewer than the window's 34 inputs" % editable)
+if len(texts) < 34 + 7:
+    failures.append("%d text fields, fewer than the window's 34 inputs and 7 results" % len(texts))
+if unnamed:
+    failures.append("without a name: " + ", ".join(unnamed))
+if "-v" in sys.argv:
+    for t in texts:
+        print("text", t)
+for f in failures:
+    print("atspi: " + f)
+sys.exit(1 if failures else 0)
