@@ -1,7 +1,10 @@
 # Installation into a desktop (binary, menu entry, icon, AppStream metadata) and the Debian package.
-# The documentation folder is named after the package, not the project.
-set(CMAKE_INSTALL_DOCDIR share/doc/hamlinecalc CACHE PATH "Documentation (LICENSE)")
 include(GNUInstallDirs)
+# The documentation folder is named after the package (hamlinecalc), not after the project, unless the
+# builder chose one.
+if("$CACHE{CMAKE_INSTALL_DOCDIR}" STREQUAL "")
+  set(CMAKE_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/hamlinecalc)
+endif()
 set(HLC_APP_ID io.github.hamlinecalc.HamLineCalc)
 
 install(TARGETS hamlinecalc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -85,7 +85,9 @@ QIcon applicationIcon() {
     static const QIcon icon = [] {
         QIcon drawn;
         QSvgRenderer svg(QString::fromLatin1(kIconResource));
-        for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        // The sizes a window manager shows a window's icon at (larger ones come from the icon theme);
+        // drawn once at start-up, so no more of them than needed.
+        for (const int side : {16, 24, 32, 48, 64, 128}) {
             QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
             QPainter painter(&image);

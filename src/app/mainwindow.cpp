@@ -225,6 +225,10 @@ int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>
     if (beforeShow)
         beforeShow(*window);
     window->show();
+    // Where no window manager runs (a bare X display, a kiosk), nobody activates a new window: typed keys
+    // reach it, but its access keys and shortcuts need an active window. Ask for the activation once;
+    // under a window manager this is the ordinary request of a starting program.
+    window->activateWindow();
     return application.exec();
 }
 

@@ -1,10 +1,14 @@
 #!/usr/bin/python3
 """Reads the running calculator window over the desktop's accessibility bus (AT-SPI), as a screen reader
 does, and checks what it hears: 15 radio buttons and no check box, every input field, drop-down, push
-button and radio button with a name, the result fields as text fields.
+button and radio button with a name, the result fields as text fields. With xdotool, it then types into
+the window with real keys of the X server (no window manager runs), presses Alt+S and reads the SWR
+result, and opens the guide with F1.
 
     atspi_check.py APPLICATION_NAME
 """
+import shutil
+import subprocess
 import sys
 import time
 
@@ -73,6 +77,64 @@ if unnamed:
 if "-v" in sys.argv:
     for t in texts:
         print("text", t)
+
+
+def find(node, role, name, depth=0):
+    if node is None or depth > 30:
+        return None
+    if node.getRole() == role and node.name == name:
+        return node
+    for i in range(node.childCount):
+        hit = find(node.getChildAtIndex(i), role, name, depth + 1)
+        if hit is not None:
+            return hit
+    return None
+
+
+def until(what, seconds=10):
+    end = time.time() + seconds
+    while time.time() < end:
+        got = what()
+        if got:
+            return got
+        time.sleep(0.2)
+    return what()
+
+
+xdotool = shutil.which("xdotool")
+if xdotool and not failures:
+    # The focus starts in R (Text7); Tab goes to X (Text8); Alt+S is the SWR button's access key.
+    # 25 - j50 ohm on 50 ohm: |Gamma| = |(-25 - j50) / (75 - j50)| = 55.90 / 90.14 = 0.6202, SWR 4.266.
+    subprocess.run([xdotool, "type", "--delay", "30", "25"], check=True)
+    subprocess.run([xdotool, "key", "Tab"], check=True)
+    subprocess.run([xdotool, "type", "--delay", "30", "--", "-50"], check=True)
+    subprocess.run([xdotool, "key", "alt+s"], check=True)
+    result = find(window, pyatspi.ROLE_TEXT, "SWR e dati ausiliari")
+
+    def swr():
+        if result is None:
+            return ""
+        text = result.queryText()
+        return text.getText(0, text.characterCount)
+
+    shown = until(lambda: swr().startswith("SWR = 4.266"))
+    print("atspi: after 25, Tab, -50, Alt+S the SWR result reads: %r" % swr()[:40])
+    if not shown:
+        failures.append("real keys: Alt+S did not compute the SWR")
+    subprocess.run([xdotool, "key", "F1"], check=True)
+
+    def guide():
+        app = window.parent
+        return any(app.getChildAtIndex(i) is not None and app.getChildAtIndex(i).name == "Guida di HamLineCalc"
+                   for i in range(app.childCount))
+
+    if not until(guide):
+        failures.append("real keys: F1 did not open the guide's window")
+    else:
+        print("atspi: F1 opened the window \"Guida di HamLineCalc\"")
+elif not xdotool:
+    print("atspi: xdotool is not installed, the real keys are not tried")
+
 for f in failures:
     print("atspi: " + f)
 sys.exit(1 if failures else 0)
