@@ -18,7 +18,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # renderer (the one that draws the window's icon).
 set(HLC_ICON_SIZES 16 22 24 32 48 64 128 256)
 add_executable(render_icon ${CMAKE_SOURCE_DIR}/packaging/render_icon.cpp)
-target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg)
+target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg hlc_options)
 set(HLC_ICON_PNGS)
 foreach(size ${HLC_ICON_SIZES})
   list(APPEND HLC_ICON_PNGS ${CMAKE_BINARY_DIR}/icons/${size}x${size}/apps/${HLC_APP_ID}.png)
