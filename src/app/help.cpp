@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #ifndef HLC_VERSION
 #define HLC_VERSION "unknown"
 #endif
@@ -61,8 +63,7 @@ class HelpFeature : public QObject {
     GuideWindow* open() {
         if (!guide_) {
             guide_ = new GuideWindow(&main_); // a window of its own, closed with the main window
-            guide_->resize(QSize(760, 820).boundedTo(main_.screen() ? main_.screen()->availableSize() * 9 / 10
-                                                                    : QSize(760, 820)));
+            place();
         }
         guide_->show();
         guide_->raise();
@@ -71,6 +72,28 @@ class HelpFeature : public QObject {
     }
 
   private:
+    // Beside the main window where the screen has room for it, else over the screen's free side; the
+    // window manager may place it otherwise.
+    void place() {
+        constexpr QSize kWanted(760, 820);
+        constexpr QSize kDecoration(16, 48); // title bar and borders, unknown before the window is shown
+        const QScreen* screen = main_.screen();
+        if (!screen) {
+            guide_->resize(kWanted);
+            return;
+        }
+        const QRect room = screen->availableGeometry();
+        const QSize size = kWanted.boundedTo(room.size() * 9 / 10);
+        guide_->resize(size);
+        const QRect main = main_.frameGeometry();
+        const int lastX = room.right() + 1 - size.width() - kDecoration.width();
+        const int x = room.right() - main.right() >= main.left() - room.left()
+                          ? std::min(main.right() + 1, lastX)                 // the right side has more room
+                          : main.left() - size.width() - kDecoration.width(); // the left side has
+        const int y = room.top() + std::max(0, (room.height() - size.height() - kDecoration.height()) / 4);
+        guide_->move(std::clamp(x, room.left(), std::max(room.left(), lastX)), y);
+    }
+
     MainWindow& main_;
     GuideWindow* guide_ = nullptr;
 };
@@ -178,6 +201,8 @@ void GuideWindow::retranslate() {
     closeFind_->setText(tr("Chiudi"));
     closeFind_->setToolTip(tr("Chiude la ricerca (Esc)"));
     status_->setText(notFound_ ? tr("Non trovato") : QString());
+    // Room for the words kept, so that the bar does not jump when they appear.
+    status_->setMinimumWidth(status_->fontMetrics().horizontalAdvance(tr("Non trovato")) + 4);
 }
 
 bool GuideWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
@@ -89,6 +90,7 @@ class HelpTest : public QObject {
         QVERIFY(guide->isVisible());
         QVERIFY(guide->isWindow());
         QCOMPARE(guide->windowTitle(), QStringLiteral("Guida di HamLineCalc"));
+        QVERIFY(guide->screen()->availableGeometry().contains(guide->geometry()));
         QTextDocument* doc = guide->browser()->document();
         QCOMPARE(doc->begin().text(), QString::fromUtf8("HamLineCalc — User Guide"));
         QCOMPARE(doc->begin().blockFormat().headingLevel(), 1); // read as Markdown, not as plain text
