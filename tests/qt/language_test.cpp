@@ -6,6 +6,7 @@
 #include "harness.h"
 
 #include "app/chartwindow.h"
+#include "app/help.h"
 #include "app/smithchart.h"
 #include "app/touchstoneimport.h"
 #include "touchstone/touchstone.h"
@@ -29,6 +30,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QUrl>
 
 #include <fstream>
 
@@ -206,14 +208,22 @@ const std::set<QString> kChartItalianWords = {
     "banda",   "salva",      "spostato",  "sorgente", "digitata", "reti",     "elemento", "parallelo",
     "lato",    "carico",     "importare", "pannello", "vedere",   "perdita",  "totale",   "cursore"};
 
+// Italian words of the guide window's and the help boxes' texts.
+const std::set<QString> kHelpItalianWords = {
+    "guida",      "trova",        "precedente",  "successivo",    "chiudi",      "chiude",    "ricerca",
+    "trovato",    "informazioni", "calcolatore", "alimentazione", "accordatori", "libero",    "versione",
+    "successiva", "nessuna",      "garanzia",    "potuto",        "aprire",      "indirizzo", "apri",
+    "integrata",  "testo",        "cui",         "maiusc",        "invio"};
+
 // The Italian words of a text, if any.
 QStringList italianWordsOf(QString text) {
     text.remove(QLatin1Char('&'));
     QStringList found;
     static const QRegularExpression words(QStringLiteral("\\p{L}+'?")); // "all'" is one Italian word
     for (auto it = words.globalMatch(text); it.hasNext();)
-        if (const QString word = it.next().captured();
-            kItalianWords.count(word.toLower()) || kChartItalianWords.count(word.toLower()))
+        if (const QString word = it.next().captured(); kItalianWords.count(word.toLower()) ||
+                                                       kChartItalianWords.count(word.toLower()) ||
+                                                       kHelpItalianWords.count(word.toLower()))
             found << word;
     return found;
 }
@@ -644,6 +654,46 @@ class LanguageTest : public QObject {
                 QVERIFY(import.contains(QStringLiteral("Frequency (MHz):")));
             }
         }
+    }
+
+    // The guide window (F1) switches with the menu while it is open; the "Informazioni" box and the box
+    // of the "?" button when the desktop cannot open the guide's address are in the language of the moment.
+    void helpFollowsTheLanguage() {
+        LanguageGuard guard;
+        app::setLanguage(app::Language::Italian);
+        Started s;
+        app::GuideWindow* guide = app::openGuide(*s.mainWindow);
+        QVERIFY(guide);
+        guide->startFind();
+        guide->findField()->setText(QStringLiteral("zqxzqx"));
+        guide->findNext();
+        QVERIFY(guide->notFound()); // "Non trovato" beside the find field
+        QAction* about = nullptr;
+        for (QAction* a : s.mainWindow->helpMenu()->actions())
+            if (a->menuRole() == QAction::AboutRole)
+                about = a;
+        QVERIFY(about);
+        s.ports.setOpener([](const QUrl&) { return false; }); // the desktop cannot open the guide
+        const auto boxes = [&s, about] {
+            return modalTexts([about] { about->trigger(); }) + modalTexts([&s] { s.clickOn("Command7"); });
+        };
+        const QStringList italianGuide = dialogTexts(guide);
+        const QStringList italianBoxes = boxes();
+        int caught = 0;
+        for (const QString& text : italianGuide + italianBoxes)
+            caught += italianWordsOf(text).isEmpty() ? 0 : 1;
+        QVERIFY2(caught >= 10, qPrintable((italianGuide + italianBoxes).join(QStringLiteral(" | "))));
+
+        languageAction(s, "en")->trigger();
+        const QStringList english = dialogTexts(guide) + boxes();
+        for (const QString& text : english)
+            QVERIFY2(italianWordsOf(text).isEmpty(), qPrintable(text));
+        QCOMPARE(guide->windowTitle(), QStringLiteral("HamLineCalc Guide"));
+        QVERIFY(english.contains(QStringLiteral("About HamLineCalc")));
+        QVERIFY(english.contains(QStringLiteral("Open the built-in guide")));
+
+        languageAction(s, "it")->trigger();
+        QCOMPARE(dialogTexts(guide), italianGuide);
     }
 
     // In the chart window too no two captions share an access key, in either language, and a caption's
