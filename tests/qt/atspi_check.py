@@ -92,7 +92,7 @@ def find(node, role, name, depth=0):
     return None
 
 
-def until(what, seconds=10):
+def until(what, seconds=20):
     end = time.time() + seconds
     while time.time() < end:
         got = what()
@@ -106,6 +106,9 @@ xdotool = shutil.which("xdotool")
 if xdotool and not failures:
     # The focus starts in R (Text7); Tab goes to X (Text8); Alt+S is the SWR button's access key.
     # 25 - j50 ohm on 50 ohm: |Gamma| = |(-25 - j50) / (75 - j50)| = 55.90 / 90.14 = 0.6202, SWR 4.266.
+    # Keys typed before the window is active would go nowhere: wait for the activation first.
+    if not until(lambda: window.getState().contains(pyatspi.STATE_ACTIVE), 30):
+        failures.append("real keys: the window never became active")
     subprocess.run([xdotool, "type", "--delay", "30", "25"], check=True)
     subprocess.run([xdotool, "key", "Tab"], check=True)
     subprocess.run([xdotool, "type", "--delay", "30", "--", "-50"], check=True)
