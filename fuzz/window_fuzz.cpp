@@ -56,8 +56,10 @@ constexpr std::size_t kLongPaste = std::size_t{1} << 13;
 // The line is made in one buffer kept from run to run.
 void expand(std::string_view source, std::string& line, int& longPastesLeft) {
     line.assign(source);
+    if (line.rfind("paste", 0) != 0)
+        return; // nobody types a long text, and a file's name holds no line feed a script could show
     const auto at = line.find("@8K");
-    if (at != std::string::npos && line.rfind("paste", 0) == 0 && longPastesLeft > 0) { // nobody types one
+    if (at != std::string::npos && longPastesLeft > 0) {
         line.replace(at, 3, kLongPaste, '9');
         --longPastesLeft;
     }
