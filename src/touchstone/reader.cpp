@@ -571,13 +571,29 @@ Network readFile(const std::string& path) {
         throw Error(path + " cannot be read");
     if (size > kMaxFileBytes)
         throw Error(name + " is larger than 64 MiB: no Touchstone file of one or two ports is that large");
+    const auto written = fs::last_write_time(path, ec);
+    if (ec)
+        throw Error(path + " cannot be read");
+    if (afterFileChecked)
+        afterFileChecked(path);
+
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw Error(path + " cannot be read");
-    std::string bytes(static_cast<std::size_t>(size), '\0');
+    // One byte more than the size taken is asked for: a file that grew since is noticed, and never more
+    // than that is read.
+    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.gcount() != static_cast<std::streamsize>(bytes.size()) || in.bad())
+    if (in.bad())
         throw Error(path + " cannot be read");
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    // A file being written while it is read (a sweep still being saved) is refused: the bytes read are its
+    // whole only if its size and its time of last writing are the same after the read as before.
+    const auto sizeAfter = fs::file_size(path, ec);
+    const bool sameSize = !ec && sizeAfter == size && bytes.size() == size;
+    const auto writtenAfter = fs::last_write_time(path, ec);
+    if (!sameSize || ec || writtenAfter != written)
+        throw Error(name + " changed while it was read: read it again once it is saved whole");
     return parse(bytes, name);
 }
 

@@ -46,8 +46,14 @@ inline constexpr std::size_t kMaxFileBytes = 64u * 1024u * 1024u;
 // name's extension (.s1p, .s2p, any case).
 Network parse(std::string_view bytes, const std::string& fileName);
 
-// Checks the path (a readable file of at most kMaxFileBytes), then parses it under its file name.
+// Checks the path (a readable file of at most kMaxFileBytes), reads it whole, then parses it under its
+// file name. A file whose size or time of last writing differs after the read from before it, or whose
+// bytes read are not its size, is refused as changed while it was read.
 Network readFile(const std::string& path);
+
+// Called by readFile between its checks of the file and the read, with the path: tests change the file
+// there. Null in the program.
+inline void (*afterFileChecked)(const std::string& path) = nullptr;
 
 // The S-parameters at a frequency, on the file's references: the file's own values at one of its
 // frequencies, linear interpolation of real and imaginary parts between two of them. Outside the file's
