@@ -8,7 +8,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build-mutants}
-table=scripts/mutants.table
+table=${TABLE:-scripts/mutants.table} # TABLE=FILE: the rows of another table (a re-check of a few)
 jobs=${JOBS:-2}
 only=${ONLY:-}
 
