@@ -4,6 +4,7 @@
 #include "touchstone/touchstone.h"
 #include "ui/form.h"
 #include "wiring/import.h"
+#include "wiring/wiring.h"
 
 #include <gtest/gtest.h>
 
@@ -56,28 +57,38 @@ struct Outcome {
     std::vector<std::string> changed;
 };
 
+struct Recorder : ui::Ports {
+    std::string shown;
+    void messageBox(const std::string& title, const std::string& prompt) override {
+        shown += "msgbox[" + title + "] " + prompt + "\n";
+    }
+    void openDocument(const std::string&) override {}
+};
+
 Outcome importInto(const std::string& target, const fs::path& file, const fs::path& good) {
-    std::ostringstream out;
-    formscript::Session session(out);
+    Recorder ports;
+    ui::Form f;
+    f.setPorts(&ports);
+    wiring::start(f);
     // Fields with values of their own, one from each kind of writer, so that any write would show.
-    session.execute("import line 14.2 " + good.string());
-    session.execute("type Text7 75");
-    session.execute("type Text36 0.5");
-    out.str("");
-    const std::vector<ui::Control> before = session.form().controls();
-    const touchstone::Network* sweep = wiring::lineSweep(session.form());
+    wiring::importMeasurement(f, wiring::ImportTarget::Line, 14.2, good.string());
+    f.userEdit("Text7", "75");
+    f.userEdit("Text36", "0.5");
+    ports.shown.clear();
+    const std::vector<ui::Control> before = f.controls();
+    const touchstone::Network* sweep = wiring::lineSweep(f);
     const touchstone::Network sweepBefore = *sweep;
 
     touchstone::afterFileChecked = changeFile;
-    session.execute("import " + target + " 14.2 " + file.string());
+    wiring::importMeasurement(f, *wiring::importTarget(target), 14.2, file.string());
     touchstone::afterFileChecked = nullptr;
 
-    Outcome o{out.str(), {}};
-    const auto& after = session.form().controls();
+    Outcome o{ports.shown, {}};
+    const auto& after = f.controls();
     for (std::size_t i = 0; i < after.size(); ++i)
         if (!(after[i] == before[i]))
             o.changed.push_back(after[i].name);
-    if (wiring::lineSweep(session.form()) != sweep || !(*sweep == sweepBefore))
+    if (wiring::lineSweep(f) != sweep || !(*sweep == sweepBefore))
         o.changed.push_back("sweep");
     return o;
 }
