@@ -147,6 +147,8 @@ TEST_F(SmallWindow, ScrollBarAndCombo) {
     f.userScroll("Bar", 5);
     f.setValue("Bar", 9999); // held in range
     EXPECT_EQ(f.value("Bar"), 720);
+    f.setValue("Bar", 721); // one past the end: held at the end, nothing changed, no event
+    EXPECT_EQ(f.value("Bar"), 720);
     f.userPick("Pick", "y");
     EXPECT_EQ(f.text("Pick"), "y");
     f.userType("Pick", U'z');
