@@ -27,19 +27,6 @@ using harness::Started;
 
 namespace {
 
-bool takesInput(const ui::Control& c) {
-    switch (c.kind) {
-    case ui::Kind::TextBox:
-    case ui::Kind::ComboBox:
-    case ui::Kind::HScrollBar:
-    case ui::Kind::CommandButton:
-    case ui::Kind::OptionButton:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Where a widget lies in the scroll area's view.
 QRect inView(Started& s, QWidget* w) {
     QWidget* view = s.mainWindow->scrollArea()->viewport();
@@ -149,7 +136,7 @@ class DesktopTest : public QObject {
         int controls = 0;
         for (const ui::Control& c : s.form.controls()) {
             QWidget* w = s.w(c.name.c_str());
-            if (!w || !takesInput(c) || !w->isVisible())
+            if (!w || !harness::takesInput(c) || !w->isVisible())
                 continue;
             scroll->ensureWidgetVisible(w, 0, 0);
             const QRect r = inView(s, w);

@@ -21,6 +21,20 @@
 
 namespace harness {
 
+// A control the operator types into, picks, slides or clicks.
+inline bool takesInput(const ui::Control& c) {
+    switch (c.kind) {
+    case ui::Kind::TextBox:
+    case ui::Kind::ComboBox:
+    case ui::Kind::HScrollBar:
+    case ui::Kind::CommandButton:
+    case ui::Kind::OptionButton:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The language the window is tested in: Italian, or the one HLC_TEST_LANGUAGE names ("en"), so that the
 // same tests check the window in both languages.
 inline app::Language testLanguage() {

@@ -27,19 +27,6 @@ QByteArray who(const ui::Control& c) {
     return QByteArray::fromStdString(c.name);
 }
 
-bool isInput(const ui::Control& c) {
-    switch (c.kind) {
-    case ui::Kind::TextBox:
-    case ui::Kind::ComboBox:
-    case ui::Kind::HScrollBar:
-    case ui::Kind::CommandButton:
-    case ui::Kind::OptionButton:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The caption or text a widget shows.
 QString shownText(QWidget* w) {
     if (auto* l = qobject_cast<QLabel*>(w))
@@ -225,7 +212,7 @@ class LayoutTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
         for (const ui::Control& c : s.form.controls()) {
             QWidget* w = s.w(c.name.c_str());
-            if (!w || !isInput(c))
+            if (!w || !harness::takesInput(c))
                 continue;
             std::vector<QPoint> spots;
             if (auto* b = qobject_cast<QRadioButton*>(w)) {
