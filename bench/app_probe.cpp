@@ -1,6 +1,6 @@
 // The calculator as the start-up measurement runs it: the application exactly as main() runs it, with the
 // first-paint probe installed on its window before it is shown.
-#include "app/mainwindow.h"
+#include "app/root/application.h"
 #include "first_paint_probe.h"
 
 #include <memory>

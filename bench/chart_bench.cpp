@@ -1,7 +1,7 @@
 // The time one repaint of the Smith chart takes with a band of 1,001 frequencies on it: the measured and
 // the moved sweep, the markers, the line's path and a matching path, grids and labels, antialiased, into
 // an image of the chart's usual size (what the widget's paint event does).
-#include "app/smithchartview.h"
+#include "app/chart/smithchartview.h"
 
 #include <QApplication>
 #include <QImage>

@@ -10,9 +10,9 @@
 # "tools/formscript") pointing to the sources. So `#include "line/line.h"` compiles only in a target that
 # links `line`, and a wrong include fails with "No such file or directory".
 # Every library has a LAYER: numeric 0; ui, touchstone, match 1; the calculators 2; chart 3; wiring 4;
-# formscript and app 5. A library may use only libraries of a lower layer (checked here at configure
-# time; two calculators never see each other), and the test layering.includes proves that no header of
-# the same or a higher layer is reachable from any library.
+# formscript 5; the rooms of the window 5 to 9 (src/app/app.cmake). A library may use only libraries of a
+# lower layer (checked here at configure time; two calculators never see each other), and the test
+# layering.includes proves that no header of the same or a higher layer is reachable from any library.
 #
 # A new folder: one hlc_library() call in the top CMakeLists.txt, for example
 #   hlc_library(chart LAYER 3 USES ui point line tuner touchstone)

@@ -1,5 +1,5 @@
 // The calculator's window on the desktop.
-#include "app/mainwindow.h"
+#include "app/root/application.h"
 
 int main(int argc, char** argv) {
     return app::runApplication(argc, argv);

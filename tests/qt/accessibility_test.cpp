@@ -4,8 +4,8 @@
 // is read out.
 #include "harness.h"
 
-#include "app/chartwindow.h"
-#include "app/smithchart.h"
+#include "app/chart/chartwindow.h"
+#include "app/chart/smithchart.h"
 #include "ui/controlset.h"
 
 #include <QAccessible>

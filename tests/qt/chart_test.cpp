@@ -1,7 +1,7 @@
 // The Smith chart window as the operator sees it: the picture in a light and a dark palette (the marker
 // lies where its impedance maps on the drawn unit circle, the text stands out from the background), the
 // readout under the cursor, a marker's tool tip, a selected matching design drawn on the chart, export.
-#include "app/chartwindow.h"
+#include "app/chart/chartwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

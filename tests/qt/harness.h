@@ -2,10 +2,10 @@
 // every message box with OK and remembers what it said.
 #pragma once
 
-#include "app/language.h"
-#include "app/mainwindow.h"
-#include "app/qtports.h"
-#include "app/qtwindow.h"
+#include "app/form/qtports.h"
+#include "app/form/qtwindow.h"
+#include "app/i18n/language.h"
+#include "app/root/application.h"
 #include "ui/form.h"
 
 #include <QApplication>

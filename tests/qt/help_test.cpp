@@ -3,7 +3,7 @@
 // window's icon.
 #include "harness.h"
 
-#include "app/help.h"
+#include "app/help/help.h"
 #include "ui/window.h"
 
 #include <QFile>

@@ -5,10 +5,10 @@
 // it draws and the file dialogs it opens.
 #include "harness.h"
 
-#include "app/chartwindow.h"
-#include "app/help.h"
-#include "app/smithchart.h"
-#include "app/touchstoneimport.h"
+#include "app/chart/chartwindow.h"
+#include "app/chart/smithchart.h"
+#include "app/help/help.h"
+#include "app/import/touchstoneimport.h"
 #include "touchstone/touchstone.h"
 #include "wiring/import.h"
 

@@ -2,7 +2,7 @@
 // its field without scrolling, and no input lies under a label or a frame.
 #include "harness.h"
 
-#include "app/chartwindow.h"
+#include "app/chart/chartwindow.h"
 
 #include "ui/controlset.h"
 #include "ui/entry.h"

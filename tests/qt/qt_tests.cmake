@@ -27,8 +27,8 @@ set_tests_properties(qt.layout_test_2x PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=o
 
 # Every text of the menus and dialogs has its English translation.
 add_test(NAME qt.translations_finished
-         COMMAND ${CMAKE_COMMAND} -DTS_FILE=${CMAKE_SOURCE_DIR}/src/app/translations/hamlinecalc_en.ts
-                 -DMODEL_TS_FILE=${CMAKE_SOURCE_DIR}/src/app/translations/window_en.ts
+         COMMAND ${CMAKE_COMMAND} -DTS_FILE=${CMAKE_SOURCE_DIR}/src/app/i18n/translations/hamlinecalc_en.ts
+                 -DMODEL_TS_FILE=${CMAKE_SOURCE_DIR}/src/app/i18n/translations/window_en.ts
                  -P ${CMAKE_CURRENT_LIST_DIR}/translations_finished.cmake)
 
 # The layout and what a screen reader hears, again with the window in English.

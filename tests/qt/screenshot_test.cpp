@@ -7,8 +7,8 @@
 // window as docs/screenshot-en.png, with the same setting).
 #include "harness.h"
 
-#include "app/chartwindow.h"
-#include "app/smithchart.h"
+#include "app/chart/chartwindow.h"
+#include "app/chart/smithchart.h"
 
 #include <QCheckBox>
 #include <QImage>

@@ -1,7 +1,7 @@
 // The Smith chart window in the application: opened with Ctrl+M beside the calculator, following its
 // results live, and the "Adattamento" page drawing the selected design's path on the chart.
-#include "app/chartwindow.h"
-#include "app/smithchart.h"
+#include "app/chart/chartwindow.h"
+#include "app/chart/smithchart.h"
 #include "harness.h"
 
 #include <QCheckBox>

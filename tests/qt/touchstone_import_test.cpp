@@ -1,6 +1,6 @@
 // The Touchstone import in the real window: the menu entry, the dialog (summary, start frequency, the
 // targets that fit, preselection from the panel the file was dropped on), OK and Cancel.
-#include "app/touchstoneimport.h"
+#include "app/import/touchstoneimport.h"
 #include "harness.h"
 
 #include <QComboBox>

@@ -1,16 +1,17 @@
 // The application window: the calculator's fixed form in a scroll area that zooms, under a short menu bar
 // ("File", "Visualizza", "Aiuto"). It owns the window model and the ports the model shows itself through.
-// Features that add menus, dialogs or windows install themselves on it (see buildApplicationWindow).
+// It knows no feature: features that add menus, dialogs or windows install themselves on it through what
+// it offers (its menus, its model, its ports, modelChanged), and the composition root (app/root) installs
+// them all.
 #pragma once
 
-#include "app/qtports.h"
-#include "app/qtwindow.h"
+#include "app/form/qtports.h"
+#include "app/form/qtwindow.h"
 #include "ui/form.h"
 
 #include <QMainWindow>
 
 #include <functional>
-#include <memory>
 
 class QAction;
 class QMenu;
@@ -76,13 +77,5 @@ class MainWindow : public QMainWindow {
     bool changePending_ = false;
     bool shownOnce_ = false;
 };
-
-// The one place the application window is built, with every feature installed on it: used by main() and
-// by the Qt tests alike.
-std::unique_ptr<MainWindow> buildApplicationWindow(const std::function<void(ui::Form&)>& beforeWidgets = {});
-
-// The program: the application object, the window built as above, shown, and the event loop.
-// beforeShow sees the window before it is first shown.
-int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>& beforeShow = {});
 
 } // namespace app

@@ -1,7 +1,7 @@
-#include "app/qtwindow.h"
+#include "app/form/qtwindow.h"
 
-#include "app/language.h"
-#include "app/widgets.h"
+#include "app/form/widgets.h"
+#include "app/i18n/language.h"
 #include "ui/controlset.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "app/touchstoneimport.h"
+#include "app/import/touchstoneimport.h"
 
-#include "app/language.h"
-#include "app/mainwindow.h"
+#include "app/i18n/language.h"
+#include "app/shell/mainwindow.h"
 #include "numeric/numtext.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "app/chartwindow.h"
+#include "app/chart/chartwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

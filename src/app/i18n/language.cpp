@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "app/i18n/language.h"
 
 #include <QAction>
 #include <QActionGroup>

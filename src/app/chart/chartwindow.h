@@ -3,8 +3,8 @@
 // It only shows what it is given; installSmithChart (smithchart.h) feeds it from the window model.
 #pragma once
 
-#include "app/bandplotview.h"
-#include "app/smithchartview.h"
+#include "app/chart/bandplotview.h"
+#include "app/chart/smithchartview.h"
 
 #include <QWidget>
 

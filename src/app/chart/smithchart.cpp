@@ -1,9 +1,9 @@
-#include "app/smithchart.h"
+#include "app/chart/smithchart.h"
 
-#include "app/language.h"
+#include "app/i18n/language.h"
 
-#include "app/chartwindow.h"
-#include "app/mainwindow.h"
+#include "app/chart/chartwindow.h"
+#include "app/shell/mainwindow.h"
 #include "chart/chart.h"
 #include "chart/smithgeometry.h"
 #include "match/match.h"

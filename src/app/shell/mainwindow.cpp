@@ -1,11 +1,8 @@
-#include "app/mainwindow.h"
+#include "app/shell/mainwindow.h"
 
-#include "app/help.h"
-#include "app/language.h"
-#include "app/smithchart.h"
-#include "app/touchstoneimport.h"
+#include "app/i18n/language.h"
+#include "app/shell/icon.h"
 
-#include "ui/controlset.h"
 #include "wiring/wiring.h"
 
 #include <QAction>
@@ -20,7 +17,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdio>
 #include <iterator>
 
 namespace app {
@@ -200,36 +196,6 @@ void MainWindow::keepFrameOnScreen() {
     now.moveLeft(std::clamp(now.left(), area.left(), std::max(area.left(), area.right() - now.width() + 1)));
     now.moveTop(std::clamp(now.top(), area.top(), std::max(area.top(), area.bottom() - now.height() + 1)));
     move(now.topLeft());
-}
-
-std::unique_ptr<MainWindow> buildApplicationWindow(const std::function<void(ui::Form&)>& beforeWidgets) {
-    auto window = std::make_unique<MainWindow>(beforeWidgets);
-    // Features install their menus, dialogs and windows here.
-    installTouchstoneImport(*window);
-    installSmithChart(*window);
-    installHelp(*window);
-    addLanguageMenu(window->menuBar(), window->helpMenu()->menuAction());
-    return window;
-}
-
-int runApplication(int argc, char** argv, const std::function<void(MainWindow&)>& beforeShow) {
-    QApplication application(argc, argv);
-    QApplication::setWindowIcon(applicationIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.hamlinecalc.HamLineCalc"));
-    // Italian unless --language en; an unknown language is said in one line and the window is Italian.
-    QString complaint;
-    setLanguage(languageFromArguments(QApplication::arguments(), &complaint));
-    if (!complaint.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(complaint));
-    std::unique_ptr<MainWindow> window = buildApplicationWindow();
-    if (beforeShow)
-        beforeShow(*window);
-    window->show();
-    // Where no window manager runs (a bare X display, a kiosk), nobody activates a new window: typed keys
-    // reach it, but its access keys and shortcuts need an active window. Ask for the activation once;
-    // under a window manager this is the ordinary request of a starting program.
-    window->activateWindow();
-    return application.exec();
 }
 
 } // namespace app

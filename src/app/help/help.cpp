@@ -1,7 +1,8 @@
-#include "app/help.h"
+#include "app/help/help.h"
 
-#include "app/language.h"
-#include "app/mainwindow.h"
+#include "app/i18n/language.h"
+#include "app/shell/icon.h"
+#include "app/shell/mainwindow.h"
 #include "ui/window.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -9,17 +10,13 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -36,7 +33,6 @@ namespace app {
 namespace {
 
 constexpr const char* kFeatureName = "help";
-constexpr const char* kIconResource = ":/icons/hamlinecalc.svg";
 
 // The name a heading has in the guide's links, as the usual Markdown sites make it: lower case, letters,
 // digits, '-' and '_' kept, each blank a '-', everything else dropped ("6.2 The line: ..." gives
@@ -103,25 +99,6 @@ HelpFeature* featureOf(MainWindow& window) {
 }
 
 } // namespace
-
-QIcon applicationIcon() {
-    static const QIcon icon = [] {
-        QIcon drawn;
-        QSvgRenderer svg(QString::fromLatin1(kIconResource));
-        // The sizes a window manager shows a window's icon at (larger ones come from the icon theme);
-        // drawn once at start-up, so no more of them than needed.
-        for (const int side : {16, 24, 32, 48, 64, 128}) {
-            QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            svg.render(&painter);
-            painter.end();
-            drawn.addPixmap(QPixmap::fromImage(image));
-        }
-        return drawn;
-    }();
-    return icon;
-}
 
 // ---- the guide window ---------------------------------------------------------------------------------
 

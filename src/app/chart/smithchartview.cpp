@@ -1,4 +1,4 @@
-#include "app/smithchartview.h"
+#include "app/chart/smithchartview.h"
 
 #include "chart/smithgeometry.h"
 

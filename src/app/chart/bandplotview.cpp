@@ -1,4 +1,4 @@
-#include "app/bandplotview.h"
+#include "app/chart/bandplotview.h"
 
 #include <QEvent>
 #include <QFontMetricsF>

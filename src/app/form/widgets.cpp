@@ -1,4 +1,4 @@
-#include "app/widgets.h"
+#include "app/form/widgets.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

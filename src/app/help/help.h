@@ -3,7 +3,6 @@
 // guide's web address to the desktop; where the desktop cannot open it, the built-in guide is offered.
 #pragma once
 
-#include <QIcon>
 #include <QWidget>
 
 class QLabel;
@@ -15,9 +14,6 @@ class QUrl;
 namespace app {
 
 class MainWindow;
-
-// The program's icon (the one of its desktop entry), drawn at the sizes a desktop asks for.
-QIcon applicationIcon();
 
 // The guide's Markdown text and pictures as built into the program.
 inline constexpr const char* kBuiltInGuide = "qrc:/guide/guide.md";

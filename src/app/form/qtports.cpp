@@ -1,6 +1,6 @@
-#include "app/qtports.h"
+#include "app/form/qtports.h"
 
-#include "app/language.h"
+#include "app/i18n/language.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
