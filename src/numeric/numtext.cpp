@@ -2,6 +2,7 @@
 
 #include "numeric/checked.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -182,20 +183,88 @@ int patternDecimals(std::string_view pattern) {
     return dot == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - dot - 1);
 }
 
+namespace {
+
+// The 15 significant digits of |value| and the power of ten the first of them weighs.
+struct Decimal {
+    std::string digits;
+    int exp10 = 0;
+};
+Decimal fifteenDigits(double value) {
+    // d.dddddddddddddde±x
+    char buf[64];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    const auto ePos = sci.find('e');
+    Decimal d;
+    d.digits = std::string(sci.substr(0, 1)) + std::string(sci.substr(2, ePos - 2));
+    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), d.exp10);
+    return d;
+}
+
+} // namespace
+
+std::string Significant(double value, int digits, char decimalSign) {
+    if (value == 0 || !std::isfinite(value))
+        return "0";
+    digits = std::clamp(digits, 1, 15);
+    Decimal d = fifteenDigits(value);
+    std::string kept = d.digits.substr(0, static_cast<std::size_t>(digits));
+    if (digits < 15 && d.digits[static_cast<std::size_t>(digits)] >= '5') {
+        int i = digits - 1;
+        for (; i >= 0 && kept[static_cast<std::size_t>(i)] == '9'; --i)
+            kept[static_cast<std::size_t>(i)] = '0';
+        if (i >= 0) {
+            ++kept[static_cast<std::size_t>(i)];
+        } else {
+            kept.insert(kept.begin(), '1');
+            kept.pop_back();
+            ++d.exp10;
+        }
+    }
+    while (kept.size() > 1 && kept.back() == '0')
+        kept.pop_back();
+    // Plain notation: the first kept digit weighs 10^exp10.
+    std::string out = value < 0 ? "-" : "";
+    const int exp10 = d.exp10;
+    if (exp10 < 0) {
+        out += '0';
+        out += decimalSign;
+        out += std::string(static_cast<std::size_t>(-exp10 - 1), '0') + kept;
+    } else if (static_cast<int>(kept.size()) <= exp10 + 1) {
+        out += kept + std::string(static_cast<std::size_t>(exp10 + 1) - kept.size(), '0');
+    } else {
+        out += kept.substr(0, static_cast<std::size_t>(exp10 + 1));
+        out += decimalSign;
+        out += kept.substr(static_cast<std::size_t>(exp10 + 1));
+    }
+    return out;
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+    // from_chars takes no plus sign; a sign must stand before a digit or the dot.
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (text.empty() || text.front() == '-' || text.front() == '+')
+            return std::nullopt;
+    }
+    double v = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
 std::string Format(double value, std::string_view pattern, char decimalSign) {
     const int decimals = patternDecimals(pattern);
     if (!std::isfinite(value))
         value = 0.0;
 
-    // The value's 15-significant-digit decimal form: d.dddddddddddddde±x.
-    char buf[64];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-    std::string sci(buf, res.ptr);
-    const auto ePos = sci.find('e');
-    std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2); // 15 digits
-    int exp10 = 0;
-    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exp10);
+    // The value's 15-significant-digit decimal form.
+    const Decimal decimal = fifteenDigits(value);
+    const std::string& digits = decimal.digits;
+    const int exp10 = decimal.exp10;
 
     // Digits kept: those down to 10^-decimals. The digit at position p has weight 10^(exp10 - p).
     const int keep = exp10 + 1 + decimals; // number of leading digits kept

@@ -1,6 +1,7 @@
 // Field text to number, and number to display text. Neither depends on the C library's locale.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,5 +24,15 @@ std::string Format(double value, std::string_view pattern, char decimalSign = '.
 
 // The number of decimals a display pattern gives.
 int patternDecimals(std::string_view pattern);
+
+// A value with `digits` (1 to 15) significant digits in plain notation, trailing zeros dropped: "37.4821",
+// "-0.123457", "0.000123457", "1234570", "0". Rounded half away from zero on the value's 15-significant-digit
+// decimal form, as Format rounds. A non-finite value shows as "0".
+std::string Significant(double value, int digits, char decimalSign = '.');
+
+// A whole text as a finite number with the dot, whatever the locale: an optional sign, digits with at most
+// one dot, an optional exponent ("2.5e3"). Nothing for any other text, for blanks around it, and for a
+// number a double cannot hold. The reader of numbers typed outside the window's fields (scripts, dialogs).
+std::optional<double> parseNumber(std::string_view text);
 
 } // namespace num

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -194,6 +195,23 @@ TEST(Format, TheLargestDoubleShowsItsFifteenDigitsAndReadsBackAsAnOverflow) {
 TEST(Format, NonFiniteShowsNoNaNOrInf) {
     EXPECT_EQ(Format(std::numeric_limits<double>::infinity(), "0.0"), "0.0");
     EXPECT_EQ(Format(std::nan(""), "0"), "0");
+}
+
+// A number typed outside the fields (a script, a dialog): the whole text, with the dot, finite.
+TEST(ParseNumber, TakesAWholeFiniteNumberWithTheDot) {
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"14.2", 14.2},          {"-0.5", -0.5},
+        {"+50", 50.0},           {".5", 0.5},
+        {"2.5e3", 2500},         {"0", 0.0},
+        {"", std::nullopt},      {"14,2", std::nullopt},
+        {" 14", std::nullopt},   {"14 ", std::nullopt},
+        {"14MHz", std::nullopt}, {"+", std::nullopt},
+        {"+-1", std::nullopt},   {"inf", std::nullopt},
+        {"nan", std::nullopt},   {"1e400", std::nullopt},
+        {"&H10", std::nullopt},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(parseNumber(text), value) << '"' << text << '"';
 }
 
 TEST(Routines, AngleReductions) {
