@@ -1,12 +1,15 @@
 #include "chart/chart.h"
 
+#include "line/catalog.h"
 #include "line/line.h"
+#include "numeric/numtext.h"
 #include "numeric/routines.h"
 #include "point/point.h"
 #include "tuner/tuner.h"
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace chart {
 
@@ -38,23 +41,41 @@ std::string sixDigits(double v) {
     return std::string(buf, r.ptr);
 }
 
+struct ChartVars {
+    line::LineModel lineModel = line::LineModel::Calculator;
+    bool operator==(const ChartVars&) const = default;
+};
+
+// The line moved by a model, or nothing where the model cannot move it.
+std::optional<line::MovedPoint> moved(const line::LineInput& in, line::LineModel model) {
+    try {
+        return line::movePoint(in, model);
+    } catch (const num::ArithFault&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
-std::vector<Complex> linePath(const line::LineInput& in, const line::LineResult& result) {
+line::LineModel lineModel(ui::Form& f) {
+    return f.vars<ChartVars>().lineModel;
+}
+
+void setLineModel(ui::Form& f, line::LineModel model) {
+    f.vars<ChartVars>().lineModel = model;
+}
+
+std::vector<Complex> linePath(const line::LineInput& in, Complex far, line::LineModel model) {
     std::vector<Complex> path{in.loadImpedance};
     const int steps = std::max(1, static_cast<int>(std::ceil(std::abs(in.shiftDegrees))));
     for (int k = 1; k < steps; ++k) {
         line::LineInput part = in;
         part.shiftDegrees = in.shiftDegrees * k / steps;
-        try {
-            const line::LineResult r = line::compute(part);
-            if (!r.far.impossible(part))
-                path.emplace_back(r.far.resistance.value(), r.far.reactance.value());
-        } catch (const num::ArithFault&) {
-            // A point the line computation cannot reach is left out of the drawing.
-        }
+        // A point the model cannot reach is left out of the drawing.
+        if (const auto p = moved(part, model))
+            path.push_back(p->impedance);
     }
-    path.emplace_back(result.far.resistance.value(), result.far.reactance.value());
+    path.push_back(far);
     return path;
 }
 
@@ -65,12 +86,20 @@ Picture picture(ui::Form& f) {
 
     if (!f.text("Text22").empty()) {
         const auto& v = f.vars<line::LineVars>();
+        const line::LineModel model = lineModel(f);
         p.markers.push_back({"line.measured", v.shownInput.loadImpedance});
-        // No far point stands beside the invalid-data text.
-        if (!v.shownResult.far.impossible(v.shownInput)) {
-            const auto& far = v.shownResult.far;
-            p.markers.push_back({"line.far", {far.resistance.value(), far.reactance.value()}});
-            p.linePath = linePath(v.shownInput, v.shownResult);
+        // The calculator's far point is the one the panel shows (none beside the invalid-data text); the
+        // physical line's is its own, where a passive antenna can give the measured point.
+        std::optional<Complex> far;
+        if (model == line::LineModel::Calculator) {
+            if (!v.shownResult.far.impossible(v.shownInput))
+                far = Complex(v.shownResult.far.resistance.value(), v.shownResult.far.reactance.value());
+        } else if (const auto m = moved(v.shownInput, model)) {
+            far = m->impedance;
+        }
+        if (far) {
+            p.markers.push_back({"line.far", *far});
+            p.linePath = linePath(v.shownInput, *far, model);
         }
     }
 
@@ -90,6 +119,7 @@ std::vector<BandPoint> band(ui::Form& f, const touchstone::Network& sweep) {
     if (f.text("Text22").empty())
         return out;
     const line::LineInput& panel = f.vars<line::LineVars>().shownInput;
+    const line::LineModel model = lineModel(f);
     out.reserve(sweep.samples.size());
     for (const touchstone::Sample& s : sweep.samples) {
         if (!(std::abs(s.s[0]) < 1))
@@ -99,17 +129,13 @@ std::vector<BandPoint> band(ui::Form& f, const touchstone::Network& sweep) {
         in.loadImpedance = touchstone::impedance(s.s[0], sweep.reference[0]);
         in.shiftDegrees = panel.shiftDegrees * in.mhz / panel.mhz;
         try {
-            const line::MeasuredPoint m =
-                line::measure(in, line::normalise(in.loadImpedance, in.lineImpedance));
-            const line::FarPoint far = line::moveAlong(in, m);
-            if (far.impossible(in))
+            const auto far = line::movePoint(in, model);
+            if (!far)
                 continue;
-            out.push_back({in.mhz,
-                           in.loadImpedance,
-                           {far.resistance.value(), far.reactance.value()},
-                           m.swr.value(),
-                           far.swr.value(),
-                           far.totalLossDb.value()});
+            const double swrMeasured =
+                line::measure(in, line::normalise(in.loadImpedance, in.lineImpedance)).swr.value();
+            out.push_back(
+                {in.mhz, in.loadImpedance, far->impedance, swrMeasured, far->swr, far->totalLossDb});
         } catch (const num::ArithFault&) {
             // left out, as the panel would stop there
         }
@@ -117,12 +143,43 @@ std::vector<BandPoint> band(ui::Form& f, const touchstone::Network& sweep) {
     return out;
 }
 
-std::string movedTouchstone(const std::vector<BandPoint>& band) {
+std::vector<std::string> bandComments(ui::Form& f, const touchstone::Network& sweep) {
+    if (f.text("Text22").empty())
+        return {};
+    const line::LineInput& in = f.vars<line::LineVars>().shownInput;
+    const auto number = [](double v, const char* pattern) { return num::Format(v, pattern); };
+    std::string cable;
+    if (in.loss.catalogEntry >= 0 && in.loss.catalogEntry < line::kCableCount)
+        cable = line::kCatalog[static_cast<std::size_t>(in.loss.catalogEntry)].name;
+    else
+        cable = "typed line data, " + number(in.loss.typedDbPer100m, "0.00") + " dB/100 m";
+    cable += ", Z0 " + number(in.lineImpedance, "0.0") + " ohm, VF " + number(in.velocityFactor, "0.000");
+    std::string metres;
+    try {
+        metres = number(line::shiftMetres(in).value(), "0.000");
+    } catch (const num::ArithFault&) {
+        metres = "?";
+    }
+    const bool towardsAntenna = in.direction == line::Direction::TowardsAntenna;
+    const line::LineModel model = lineModel(f);
+    return {
+        "Moved sweep of " + sweep.name,
+        "Cable: " + cable,
+        "Shift: " + std::string(towardsAntenna ? "-" : "+") + number(std::abs(in.shiftDegrees), "0.00") +
+            " degrees at " + number(in.mhz, "0.000") + " MHz, " + metres + " m",
+        std::string("Direction: ") + (towardsAntenna ? "towards the antenna" : "towards the transceiver"),
+        std::string("Line model: ") + (model == line::LineModel::Physical
+                                           ? "physical line (telegrapher's equations, matched loss)"
+                                           : "calculator (the panel's figures)"),
+    };
+}
+
+std::string movedTouchstone(const std::vector<BandPoint>& band, const std::vector<std::string>& comments) {
     std::vector<std::pair<double, Complex>> points;
     points.reserve(band.size());
     for (const BandPoint& b : band)
         points.emplace_back(b.mhz * 1e6, (b.moved - 50.0) / (b.moved + 50.0));
-    return touchstone::writeOnePortRI(points);
+    return touchstone::writeOnePortRI(points, comments);
 }
 
 std::vector<std::string> lines(const Picture& p) {

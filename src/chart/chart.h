@@ -3,6 +3,7 @@
 // points. The chart window only draws it; formscript's `chart` prints it.
 #pragma once
 
+#include "line/models.h"
 #include "line/physics.h"
 #include "touchstone/touchstone.h"
 #include "ui/form.h"
@@ -27,12 +28,17 @@ struct Picture {
     std::vector<Complex> linePath; // ohm, measured point first, far point last; empty without a line result
 };
 
+// The line model that moves the line's points for the chart (line.far and the path), the band and
+// matching: a window-level choice, the calculator at start so that the markers agree with the panel.
+line::LineModel lineModel(ui::Form& f);
+void setLineModel(ui::Form& f, line::LineModel model);
+
 // What the chart shows now.
 Picture picture(ui::Form& f);
 
-// The impedance along the line of a completed run: the same computation at shifts at most one degree
-// apart, from the measured point to the far point.
-std::vector<Complex> linePath(const line::LineInput& in, const line::LineResult& result);
+// The impedance along the line `in` by a model: the same computation at shifts at most one degree apart,
+// from the measured point to the far point `far` (the end of the run, as the panel computed it).
+std::vector<Complex> linePath(const line::LineInput& in, Complex far, line::LineModel model);
 
 // One frequency of an imported sweep and the same sweep moved along the line of the panel's latest run.
 struct BandPoint {
@@ -42,15 +48,21 @@ struct BandPoint {
     double totalLossDb;           // of the shifted length, with the loss due to the SWR
 };
 
-// The sweep (S11 on its file's reference) moved along the line of the result that stands in Text22: the
-// panel's computation at every frequency f, with the same physical length (the panel's shift in degrees
+// The sweep (S11 on its file's reference) moved along the line of the result that stands in Text22 by
+// the chosen line model at every frequency f, with the same physical length (the panel's shift in degrees
 // at its frequency f0, times f / f0), the cable's loss at f ("Auto") or the typed loss, the same
-// direction, line and transceiver. Empty while no line result stands. A frequency the computation cannot
-// move (no passive load, no antenna behind the loss, an arithmetic fault) is left out.
+// direction, line and transceiver. Empty while no line result stands. A frequency the model cannot move
+// (no passive load, no antenna behind the loss, an arithmetic fault) is left out.
 std::vector<BandPoint> band(ui::Form& f, const touchstone::Network& sweep);
 
-// The moved sweep as a Touchstone 1.1 one-port file, S11 on 50 ohm ("# MHz S RI R 50").
-std::string movedTouchstone(const std::vector<BandPoint>& band);
+// What a saved moved sweep says of itself, one comment line each: the source file, the cable, the shift
+// in degrees and metres, the direction and the line model. Empty while no line result stands.
+std::vector<std::string> bandComments(ui::Form& f, const touchstone::Network& sweep);
+
+// The moved sweep as a Touchstone 1.1 one-port file, S11 on 50 ohm ("# MHz S RI R 50"), with the comments
+// before the option line.
+std::string movedTouchstone(const std::vector<BandPoint>& band,
+                            const std::vector<std::string>& comments = {});
 
 // The picture as formscript prints it: `chart| NAME R X`, then `chart| line.path N R X`, R and X with six
 // significant digits.

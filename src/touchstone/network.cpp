@@ -132,8 +132,15 @@ Complex impedance(Complex s11, double refOhm) {
     return refOhm * (1.0 + s11) / (1.0 - s11);
 }
 
-std::string writeOnePortRI(const std::vector<std::pair<double, Complex>>& points) {
-    std::string out = "! S11 on 50 ohm\n# MHz S RI R 50\n";
+std::string writeOnePortRI(const std::vector<std::pair<double, Complex>>& points,
+                           const std::vector<std::string>& comments) {
+    std::string out;
+    for (std::string c : comments) {
+        std::replace(c.begin(), c.end(), '\r', ' ');
+        std::replace(c.begin(), c.end(), '\n', ' ');
+        out += "! " + c + '\n';
+    }
+    out += "! S11 on 50 ohm\n# MHz S RI R 50\n";
     char buf[64];
     for (const auto& [hz, s] : points) {
         // The frequency's shortest decimal, shifted to MHz in the text, reads back as the same double.

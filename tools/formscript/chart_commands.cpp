@@ -100,9 +100,20 @@ void exportCommand(Context& c) {
         return;
     }
     std::ofstream out(file, std::ios::binary);
-    out << chart::movedTouchstone(band);
+    out << chart::movedTouchstone(band, chart::bandComments(c.form, *sweep));
     if (!out.flush())
         c.form.messageBox("Export", "The file " + file + " could not be written.");
+}
+
+// linemodel calculator|physical: the model that moves the line's points for chart, export and match.
+void lineModelCommand(Context& c) {
+    const std::string m = c.text();
+    if (m == "calculator")
+        chart::setLineModel(c.form, line::LineModel::Calculator);
+    else if (m == "physical")
+        chart::setLineModel(c.form, line::LineModel::Physical);
+    else
+        throw ScriptError("linemodel takes calculator or physical, not '" + m + "'");
 }
 
 } // namespace formscript

@@ -28,5 +28,6 @@ void importCommand(Context& c);
 void chartCommand(Context& c);
 void matchCommand(Context& c);
 void exportCommand(Context& c);
+void lineModelCommand(Context& c);
 
 } // namespace formscript

@@ -185,7 +185,9 @@ class SmithChartFeature : public QObject {
             QStringLiteral("Touchstone (*.s1p)"));
         if (path.isEmpty())
             return;
-        const std::string text = chart::movedTouchstone(band_);
+        const touchstone::Network* sweep = wiring::lineSweep(main_.form());
+        const std::string text = chart::movedTouchstone(
+            band_, sweep ? chart::bandComments(main_.form(), *sweep) : std::vector<std::string>{});
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             file.write(text.data(), qint64(text.size())) != qint64(text.size()))
