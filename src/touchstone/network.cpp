@@ -69,15 +69,27 @@ std::string mhzText(double hz) {
     return sixDigits(hz / 1e6) + " MHz";
 }
 
+std::string shortestText(double v) {
+    if (v == 0 || !std::isfinite(v))
+        return "0";
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific);
+    const auto [digits, exp10] = splitScientific(std::string_view(buf, r.ptr - buf));
+    return plain(digits, exp10, v < 0);
+}
+
 std::array<Complex, 4> at(const Network& n, double hz) {
     const auto& s = n.samples;
     if (s.empty())
         throw Error(n.name + ": the data block is empty");
     const double lo = s.front().hz, hi = s.back().hz;
     if (!std::isfinite(hz) || ((hz < lo || hz > hi) && !near(hz, lo) && !near(hz, hi))) {
+        // Every digit: rounded, the file's end and the asked frequency could read the same (199.999646 MHz
+        // and 200 MHz are both "200").
+        const auto mhz = [](double f) { return shortestText(f / 1e6) + " MHz"; };
         const std::string range =
-            s.size() == 1 ? "covers only " + mhzText(lo) : "covers " + mhzText(lo) + " to " + mhzText(hi);
-        throw Error(n.name + " " + range + ": no value at " + mhzText(hz) + ", the file is not extrapolated");
+            s.size() == 1 ? "covers only " + mhz(lo) : "covers " + mhz(lo) + " to " + mhz(hi);
+        throw Error(n.name + " " + range + ": no value at " + mhz(hz) + ", the file is not extrapolated");
     }
     const auto it =
         std::lower_bound(s.begin(), s.end(), hz, [](const Sample& x, double f) { return x.hz < f; });

@@ -271,6 +271,9 @@ class Parser {
                              std::string(t[i]) + "'");
                     r.push_back(v);
                 }
+                if (r.empty() && i + 1 < t.size() && complexText(t[i + 1]))
+                    fail("option line: the complex reference " + complexReference(t, i + 1) +
+                         " is not supported: only a real reference in ohm can be read");
                 if (r.empty())
                     fail("option line: R without a value");
                 if (r.size() > 2)
@@ -280,6 +283,19 @@ class Parser {
                 fail("option line: '" + std::string(t[i]) + "' is no unit, parameter, format or R value");
             }
         }
+    }
+
+    // A complex impedance as some programs write a reference: "(50+50j)", "50-10j", "(50".
+    static bool complexText(std::string_view w) {
+        return !w.empty() && (w.front() == '(' || w.back() == 'j' || w.back() == 'J' || w.back() == 'i');
+    }
+    // The tokens from `from` to the one that closes the parenthesis (or the first alone), joined.
+    static std::string complexReference(const std::vector<std::string_view>& t, std::size_t from) {
+        std::string out(t[from]);
+        for (std::size_t k = from + 1;
+             out.front() == '(' && out.find(')') == std::string::npos && k < t.size(); ++k)
+            out += std::string(t[k]);
+        return out;
     }
 
     // ---- version 2.0 keywords ----------------------------------------------------------------------
@@ -383,6 +399,9 @@ class Parser {
             const auto v = number(w);
             if (referencePending_ == 0)
                 fail("[Reference] needs one value per port");
+            if (!v && complexText(w))
+                fail("[Reference]: the complex reference '" + std::string(w) +
+                     "' is not supported: only a real reference in ohm can be read");
             if (!v || !std::isfinite(*v) || *v <= 0)
                 fail("[Reference]: '" + std::string(w) + "' is no positive number of ohm");
             reference_.push_back(*v);
@@ -397,15 +416,20 @@ class Parser {
         return matrix_ == "full" ? 9 : 7;
     }
 
+    // The numbers of a data line; `first` when it starts a point (its first number is the frequency).
     const std::vector<double>& values(const std::vector<std::string_view>& t, bool first) {
         std::vector<double>& v = lineValues_;
         v.clear();
+        const std::size_t before = first ? 0 : pending_.size();
         for (std::size_t i = 0; i < t.size(); ++i) {
             const bool freq = first && i == 0;
             const auto x = number(t[i], freq ? shift_ : 0);
             if (!x)
                 fail("a value is not a number: '" + std::string(t[i]) + "'");
-            if (!std::isfinite(*x))
+            // In DB format a magnitude (the first of each pair, at the odd places of a point) of -inf dB
+            // is a magnitude of 0, as some programs write a zero.
+            const bool dbMagnitude = n_.format == "DB" && (before + i) % 2 == 1;
+            if (!std::isfinite(*x) && !(dbMagnitude && *x == -HUGE_VAL))
                 fail("a value is not a finite number: '" + std::string(t[i]) + "'");
             if (freq && *x < 0)
                 fail("a negative frequency: '" + std::string(t[i]) + "'");
@@ -413,8 +437,6 @@ class Parser {
         }
         return v;
     }
-
-    std::string freqText(double hz) const { return sixDigits(hz / std::pow(10.0, shift_)) + " " + n_.unit; }
 
     std::string pointWord() const { return n_.ports == 1 ? "a one-port point" : "a two-port point"; }
 
@@ -433,11 +455,13 @@ class Parser {
                 if (!version2_ && n_.ports == 2 && v.size() == 5) {
                     inV1Noise_ = true;
                     lastNoiseHz_ = v[0];
+                    lastNoiseText_ = t[0];
                     return;
                 }
-                fail("frequencies must increase: " + freqText(v[0]) + " after " +
-                     freqText(n_.samples.back().hz));
+                fail("frequencies must increase: " + std::string(t[0]) + " " + n_.unit + " after " +
+                     lastFreqText_ + " " + n_.unit);
             }
+            lastFreqText_ = t[0];
         }
         if (static_cast<int>(pending_.size() + v.size()) > need) {
             if (first)
@@ -456,8 +480,10 @@ class Parser {
         if (v.size() != 5)
             fail(std::to_string(v.size()) + " numbers where a noise point has 5");
         if (v[0] <= lastNoiseHz_)
-            fail("frequencies must increase: " + freqText(v[0]) + " after " + freqText(lastNoiseHz_));
+            fail("frequencies must increase: " + std::string(t[0]) + " " + n_.unit + " after " +
+                 lastNoiseText_ + " " + n_.unit);
         lastNoiseHz_ = v[0];
+        lastNoiseText_ = t[0];
     }
 
     void point() {
@@ -547,6 +573,8 @@ class Parser {
     std::vector<double> pending_;
     int pendingLine_ = 0;
     double lastNoiseHz_ = 0;
+    // The file's own texts of the last frequencies, for messages that compare with them.
+    std::string lastFreqText_, lastNoiseText_;
 };
 
 } // namespace

@@ -80,6 +80,10 @@ std::string writeOnePortRI(const std::vector<std::pair<double /*hz*/, Complex /*
 // "-0.123457", "0.000123457", "0".
 std::string sixDigits(double v);
 
+// A number with the dot and the fewest digits that read back as the same double, no exponent:
+// "199.999646", "0.05", "14.200000000000001".
+std::string shortestText(double v);
+
 // A frequency in MHz with 6 significant digits and its unit: "14.2 MHz".
 std::string mhzText(double hz);
 

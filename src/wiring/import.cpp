@@ -108,7 +108,8 @@ bool importNetwork(ui::Form& f, ImportTarget target, double mhz, const touchston
             put(w, "Text7", "Text8", *z);
         } else {
             put(w, "Text23", "Text24", *z);
-            w.emplace_back("Text28", touchstone::sixDigits(mhz));
+            // The frequency as asked, every digit: 199.999646 MHz is not 200.
+            w.emplace_back("Text28", touchstone::shortestText(mhz));
         }
         break;
     }

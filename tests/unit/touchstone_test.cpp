@@ -410,6 +410,30 @@ const RefusalCase kRefusals[] = {
     {"x.s1p", "# MHz S RI\n14 0,5 0\n", "x.s1p, line 2: a value is not a number: '0,5'"},
     {"x.s1p", "# MHz S RI\n14 nan 0\n", "x.s1p, line 2: a value is not a finite number: 'nan'"},
     {"x.s1p", "# MHz S RI\n14 0 -inf\n", "x.s1p, line 2: a value is not a finite number: '-inf'"},
+    // -inf dB is a magnitude of 0; an angle of -inf, +inf dB, NaN dB and -inf in MA stay refused.
+    {"x.s1p", "# MHz S DB\n14 -10 -inf\n", "x.s1p, line 2: a value is not a finite number: '-inf'"},
+    {"x.s1p", "# MHz S DB\n14 +inf 0\n", "x.s1p, line 2: a value is not a finite number: '+inf'"},
+    {"x.s1p", "# MHz S DB\n14 nan 0\n", "x.s1p, line 2: a value is not a finite number: 'nan'"},
+    {"x.s1p", "# MHz S MA\n14 -inf 0\n", "x.s1p, line 2: a value is not a finite number: '-inf'"},
+    {"x.s2p", "# MHz S DB\n14 -10 0 -inf 0\n-inf 0 -10 -inf\n",
+     "x.s2p, line 3: a value is not a finite number: '-inf'"},
+    // The file's own frequency texts, not rounded to six digits that would make them look equal.
+    {"x.s1p", "# Hz S RI\n140921702 0 0\n140614468 0 0\n",
+     "x.s1p, line 3: frequencies must increase: 140614468 Hz after 140921702 Hz"},
+    {"x.s2p",
+     "# MHz S RI\n14 0 0 0 0 0 0 0 0\n14 1.5 0.3 40 0.25\n14.0000001 1.5 0.3 40 0.25\n14.00000010 1.5 0.3 40 "
+     "0.25\n",
+     "x.s2p, line 5: frequencies must increase: 14.00000010 MHz after 14.0000001 MHz"},
+    // A complex reference is named as such.
+    {"x.s1p", "# MHz S RI R (50+50j)\n14 0 0\n",
+     "x.s1p, line 1: option line: the complex reference (50+50j) is not supported: only a real reference in "
+     "ohm can be read"},
+    {"x.s1p", "# MHz S RI R (50 -10j)\n14 0 0\n",
+     "x.s1p, line 1: option line: the complex reference (50-10j) is not supported: only a real reference in "
+     "ohm can be read"},
+    {"x.s1p", "[Version] 2.0\n# MHz\n[Number of Ports] 1\n[Reference] 50+5j\n",
+     "x.s1p, line 4: [Reference]: the complex reference '50+5j' is not supported: only a real reference in "
+     "ohm can be read"},
     {"x.s1p", "# MHz S RI\n14 1e999 0\n", "x.s1p, line 2: a value is not a finite number: '1e999'"},
     {"x.s1p", "# MHz S RI\n-14 0 0\n", "x.s1p, line 2: a negative frequency: '-14'"},
     {"x.s1p", "# MHz S DB\n14 1e300 0\n", "x.s1p, line 2: the values are too large to be S-parameters"},
@@ -471,6 +495,16 @@ const RefusalCase kRefusals[] = {
      "x.s1p, line 7: a second [Network Data]"},
 };
 
+// A zero written as -inf dB, as some programs do, also where a point goes on on the next line.
+TEST(TouchstoneDb, MinusInfinityDecibelsIsZero) {
+    const auto n = touchstone::parse("# GHz S DB R 50\n0.1 -20 90 -inf 0\n-INF 45 -6.0206 0\n", "x.s2p");
+    ASSERT_EQ(n.samples.size(), 1u);
+    EXPECT_EQ(n.samples[0].s[1], Complex(0, 0));
+    EXPECT_EQ(n.samples[0].s[2], Complex(0, 0));
+    EXPECT_NEAR(std::abs(n.samples[0].s[0] - Complex(0, 0.1)), 0, 1e-12);
+    EXPECT_NEAR(std::abs(n.samples[0].s[3] - Complex(0.5, 0)), 0, 1e-5);
+}
+
 TEST(TouchstoneRefusal, NamesFileLineAndWhatIsWrong) {
     for (const auto& c : kRefusals) {
         SCOPED_TRACE(c.text);
@@ -493,6 +527,16 @@ TEST(TouchstoneInterpolation, NoExtrapolationOutsideTheFile) {
             EXPECT_EQ(std::string(e.what()), "a.s1p covers 14 MHz to 14.4 MHz: no value at " +
                                                  sixDigits(mhz) + " MHz, the file is not extrapolated");
         }
+    }
+    // The file's ends and the asked frequency with every digit: rounded, 199.999646 would read as 200.
+    const auto sweep = touchstone::parse("# Hz S RI\n50000 0.1 0\n199999646 0.2 0\n", "c.s1p");
+    try {
+        touchstone::at(sweep, 200e6);
+        ADD_FAILURE() << "200 MHz";
+    } catch (const touchstone::Error& e) {
+        EXPECT_EQ(
+            std::string(e.what()),
+            "c.s1p covers 0.05 MHz to 199.999646 MHz: no value at 200 MHz, the file is not extrapolated");
     }
     const auto one = touchstone::parse("# MHz S RI\n14 0.1 0\n", "b.s1p");
     EXPECT_EQ(touchstone::at(one, 14e6)[0], Complex(0.1, 0));

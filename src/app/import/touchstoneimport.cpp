@@ -47,7 +47,8 @@ QString summaryText(const touchstone::Network& n) {
            (n.ports == 1 ? TouchstoneImportDialog::tr("1 porta") : TouchstoneImportDialog::tr("2 porte")) +
            QStringLiteral(", ") + points +
            TouchstoneImportDialog::tr(", da %1 a %2")
-               .arg(q(touchstone::mhzText(s.front().hz)), q(touchstone::mhzText(s.back().hz))) +
+               .arg(q(touchstone::shortestText(s.front().hz / 1e6) + " MHz"),
+                    q(touchstone::shortestText(s.back().hz / 1e6) + " MHz")) +
            QLatin1Char('\n') + TouchstoneImportDialog::tr("Riferimento %1").arg(ref) + QLatin1Char('\n') +
            TouchstoneImportDialog::tr("Formato %1 %2 in %3, Touchstone %4")
                .arg(q(n.parameter), q(n.format), q(n.unit), q(n.version));
@@ -125,8 +126,8 @@ TouchstoneImportDialog::TouchstoneImportDialog(const touchstone::Network& n, dou
     frequency_->setEditable(true);
     frequency_->setInsertPolicy(QComboBox::NoInsert);
     for (const auto& s : n.samples)
-        frequency_->addItem(q(touchstone::sixDigits(s.hz / 1e6)));
-    frequency_->setEditText(q(touchstone::sixDigits(startMhz)));
+        frequency_->addItem(q(touchstone::shortestText(s.hz / 1e6))); // 199.999646, not 200: the file's own
+    frequency_->setEditText(q(touchstone::shortestText(startMhz)));
     form->addRow(tr("Frequenza (MHz):"), frequency_);
     layout->addLayout(form);
 
