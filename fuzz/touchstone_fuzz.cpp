@@ -3,6 +3,7 @@
 // strictly increasing, every value finite. The values at and between its frequencies are finite or
 // refused, and a one-port sweep written back as a file reads back exactly. Crashes and undefined
 // behaviour are caught by the sanitizers.
+#include "numeric/reflection.h"
 #include "touchstone/touchstone.h"
 
 #include <cmath>
@@ -55,7 +56,7 @@ void check(const touchstone::Network& n) {
                 if (!finite(c))
                     fail("interpolated value not finite");
             (void)touchstone::renormalise(s, n.reference, 50.0);
-            (void)touchstone::impedance(s[0], n.reference[0]);
+            (void)num::impedance(s[0], n.reference[0]);
         } catch (const touchstone::Error&) {
         }
     }

@@ -3,11 +3,11 @@
 #include "line/catalog.h"
 #include "line/line.h"
 #include "numeric/numtext.h"
+#include "numeric/reflection.h"
 #include "numeric/routines.h"
 #include "point/point.h"
 #include "tuner/tuner.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -33,12 +33,9 @@ bool impedanceOn50(num::Real re, num::Real im, Complex& z) {
     }
 }
 
-std::string sixDigits(double v) {
-    if (v == 0)
-        v = 0; // no "-0"
-    char buf[32];
-    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6);
-    return std::string(buf, r.ptr);
+// Six significant digits, an exponent for the very small and very large.
+std::string general(double v) {
+    return num::Significant(v, 6, '.', num::Notation::General);
 }
 
 struct ChartVars {
@@ -126,7 +123,7 @@ std::vector<BandPoint> band(ui::Form& f, const touchstone::Network& sweep) {
             continue; // no passive load
         line::LineInput in = panel;
         in.mhz = s.hz / 1e6;
-        in.loadImpedance = touchstone::impedance(s.s[0], sweep.reference[0]);
+        in.loadImpedance = num::impedance(s.s[0], sweep.reference[0]);
         in.shiftDegrees = panel.shiftDegrees * in.mhz / panel.mhz;
         try {
             const auto far = line::movePoint(in, model);
@@ -178,17 +175,17 @@ std::string movedTouchstone(const std::vector<BandPoint>& band, const std::vecto
     std::vector<std::pair<double, Complex>> points;
     points.reserve(band.size());
     for (const BandPoint& b : band)
-        points.emplace_back(b.mhz * 1e6, (b.moved - 50.0) / (b.moved + 50.0));
+        points.emplace_back(b.mhz * 1e6, num::reflection(b.moved, 50.0));
     return touchstone::writeOnePortRI(points, comments);
 }
 
 std::vector<std::string> lines(const Picture& p) {
     std::vector<std::string> out;
     for (const Marker& m : p.markers)
-        out.push_back("chart| " + m.name + " " + sixDigits(m.z.real()) + " " + sixDigits(m.z.imag()));
+        out.push_back("chart| " + m.name + " " + general(m.z.real()) + " " + general(m.z.imag()));
     for (std::size_t i = 0; i < p.linePath.size(); ++i)
-        out.push_back("chart| line.path " + std::to_string(i) + " " + sixDigits(p.linePath[i].real()) + " " +
-                      sixDigits(p.linePath[i].imag()));
+        out.push_back("chart| line.path " + std::to_string(i) + " " + general(p.linePath[i].real()) + " " +
+                      general(p.linePath[i].imag()));
     return out;
 }
 

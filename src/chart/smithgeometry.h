@@ -4,6 +4,7 @@
 #pragma once
 
 #include "numeric/numtext.h"
+#include "numeric/reflection.h"
 
 #include <cmath>
 #include <complex>
@@ -15,32 +16,6 @@ namespace chart::geom {
 using Complex = std::complex<double>;
 
 inline constexpr double kPi = 3.14159265358979323846;
-
-// The reflection coefficient of impedance z (ohm) on a real reference z0 (ohm): (z - z0) / (z + z0).
-// An infinite or a non-finite z is the open circuit, gamma = 1.
-inline Complex reflection(Complex z, double z0) {
-    if (!std::isfinite(z.real()) || !std::isfinite(z.imag()))
-        return {1.0, 0.0};
-    const Complex d = z + z0;
-    if (d == Complex(0.0, 0.0))
-        return {1.0, 0.0};
-    return (z - z0) / d;
-}
-
-// The impedance (ohm) whose reflection on z0 is gamma; gamma = 1 gives an infinite impedance.
-inline Complex impedance(Complex gamma, double z0) {
-    const Complex d = Complex(1.0, 0.0) - gamma;
-    if (d == Complex(0.0, 0.0))
-        return {std::numeric_limits<double>::infinity(), 0.0};
-    return z0 * (Complex(1.0, 0.0) + gamma) / d;
-}
-
-// The standing-wave ratio of a reflection magnitude; infinite on and outside the unit circle.
-inline double swr(double rho) {
-    if (rho >= 1.0)
-        return std::numeric_limits<double>::infinity();
-    return (1.0 + rho) / (1.0 - rho);
-}
 
 // A circle in the reflection plane.
 struct Circle {
@@ -86,12 +61,12 @@ inline Arc arcBetween(const Circle& c, Complex from, Complex to) {
 // The arc of constant reactance x inside the chart: from the rim (r = 0) to the open circuit (gamma = 1).
 inline Arc reactanceArc(double x) {
     const Circle c = reactanceCircle(x);
-    return arcBetween(c, reflection(Complex(0.0, x), 1.0), Complex(1.0, 0.0));
+    return arcBetween(c, num::reflection(Complex(0.0, x), 1.0), Complex(1.0, 0.0));
 }
 // The arc of constant susceptance b inside the chart: from the rim (g = 0) to the short (gamma = -1).
 inline Arc susceptanceArc(double b) {
     const Circle c = susceptanceCircle(b);
-    return arcBetween(c, -reflection(Complex(0.0, b), 1.0), Complex(-1.0, 0.0));
+    return arcBetween(c, -num::reflection(Complex(0.0, b), 1.0), Complex(-1.0, 0.0));
 }
 
 // What the chart says about one point of the reflection plane, on the reference z0.
@@ -102,9 +77,9 @@ struct Readout {
     double swr;   // infinite on the rim
 };
 inline Readout readout(Complex gamma, double z0) {
-    const Complex z = impedance(gamma, z0);
+    const Complex z = num::impedance(gamma, z0);
     const double rho = std::abs(gamma);
-    return {z.real(), z.imag(), rho, std::arg(gamma) * 180.0 / kPi, swr(rho)};
+    return {z.real(), z.imag(), rho, std::arg(gamma) * 180.0 / kPi, num::swr(rho)};
 }
 
 // Readout lines, with the dot or comma the results of the window use. A reactance shows its sign.

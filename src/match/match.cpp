@@ -1,8 +1,10 @@
 #include "match/match.h"
 
+#include "numeric/numtext.h"
+#include "numeric/reflection.h"
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
@@ -54,25 +56,12 @@ double nearestOf(double v, const int* series, int n) {
     return best;
 }
 
-std::string withSign(std::string t, char decimalSign) {
-    std::replace(t.begin(), t.end(), '.', decimalSign);
-    return t;
-}
-
-std::string general(double v, int digits, char decimalSign) {
-    if (v == 0.0)
-        v = 0.0; // no "-0"
-    std::array<char, 64> buf{};
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::general, digits);
-    return withSign(std::string(buf.data(), r.ptr), decimalSign);
-}
-
 Stub singleStub(double r, double x, bool onConductanceCircle, double hz, double vf) {
     // Normalised on Rs. At the distance theta towards the source the reflection coefficient is
     // gamma * e^(-j 2 theta); its admittance has conductance 1 where Re(gamma_d) = -|gamma|^2, that is
     // gamma_d = rho e^(j psi) with cos psi = -rho. The susceptance there is -2 rho sin(psi) / (1 - rho^2).
     const Complex z(r, x);
-    const Complex gamma = (z - 1.0) / (z + 1.0);
+    const Complex gamma = num::reflection(z, 1.0);
     const double rho = std::abs(gamma);
     const double oneMinusRho2 = 4.0 * r / std::norm(z + 1.0);
     double theta = 0.0, b = 0.0;
@@ -163,10 +152,7 @@ double nearestE24(double v) {
 }
 
 double swr(Complex z, double rs) {
-    const double rho = std::abs((z - rs) / (z + rs));
-    if (!(rho < 1.0))
-        return std::numeric_limits<double>::infinity();
-    return (1.0 + rho) / (1.0 - rho);
+    return num::swr(std::abs(num::reflection(z, rs)));
 }
 
 Result design(Complex load, double hz, double rs, double velocityFactor) {
@@ -309,7 +295,7 @@ std::string topologyName(Topology t) {
 std::string reactanceText(double x, char decimalSign) {
     if (std::isinf(x))
         return "open";
-    return general(x, 9, decimalSign);
+    return num::Significant(x, 9, decimalSign, num::Notation::General);
 }
 
 std::string partText(const Part& p, char decimalSign) {
@@ -320,25 +306,25 @@ std::string partText(const Part& p, char decimalSign) {
         return "open";
     case PartKind::Inductor:
         // nH below what would read as 1000nH, uH from there on
-        return p.value * 1e9 < 999.9995 ? general(p.value * 1e9, 6, decimalSign) + "nH"
-                                        : general(p.value * 1e6, 6, decimalSign) + "uH";
+        return p.value * 1e9 < 999.9995
+                   ? num::Significant(p.value * 1e9, 6, decimalSign, num::Notation::General) + "nH"
+                   : num::Significant(p.value * 1e6, 6, decimalSign, num::Notation::General) + "uH";
     case PartKind::Capacitor:
         break;
     }
-    return p.value * 1e12 < 999.9995 ? general(p.value * 1e12, 6, decimalSign) + "pF"
-                                     : general(p.value * 1e9, 6, decimalSign) + "nF";
+    return p.value * 1e12 < 999.9995
+               ? num::Significant(p.value * 1e12, 6, decimalSign, num::Notation::General) + "pF"
+               : num::Significant(p.value * 1e9, 6, decimalSign, num::Notation::General) + "nF";
 }
 
 std::string degreesText(double deg, char decimalSign) {
-    return general(deg, 9, decimalSign);
+    return num::Significant(deg, 9, decimalSign, num::Notation::General);
 }
 
 std::string swrText(double swr, char decimalSign) {
     if (!std::isfinite(swr))
         return "inf";
-    std::array<char, 64> buf{};
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), swr, std::chars_format::fixed, 3);
-    return withSign(std::string(buf.data(), r.ptr), decimalSign);
+    return num::Format(swr, "0.000", decimalSign);
 }
 
 } // namespace match

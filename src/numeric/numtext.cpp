@@ -205,7 +205,7 @@ Decimal fifteenDigits(double value) {
 
 } // namespace
 
-std::string Significant(double value, int digits, char decimalSign) {
+std::string Significant(double value, int digits, char decimalSign, Notation notation) {
     if (value == 0 || !std::isfinite(value))
         return "0";
     digits = std::clamp(digits, 1, 15);
@@ -225,9 +225,20 @@ std::string Significant(double value, int digits, char decimalSign) {
     }
     while (kept.size() > 1 && kept.back() == '0')
         kept.pop_back();
-    // Plain notation: the first kept digit weighs 10^exp10.
     std::string out = value < 0 ? "-" : "";
     const int exp10 = d.exp10;
+    if (notation == Notation::General && (exp10 < -4 || exp10 >= digits)) {
+        out += kept.substr(0, 1);
+        if (kept.size() > 1) {
+            out += decimalSign;
+            out += kept.substr(1);
+        }
+        const int e = std::abs(exp10);
+        out += exp10 < 0 ? "e-" : "e+";
+        out += (e < 10 ? "0" : "") + std::to_string(e);
+        return out;
+    }
+    // Plain notation: the first kept digit weighs 10^exp10.
     if (exp10 < 0) {
         out += '0';
         out += decimalSign;

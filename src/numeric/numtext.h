@@ -25,10 +25,15 @@ std::string Format(double value, std::string_view pattern, char decimalSign = '.
 // The number of decimals a display pattern gives.
 int patternDecimals(std::string_view pattern);
 
-// A value with `digits` (1 to 15) significant digits in plain notation, trailing zeros dropped: "37.4821",
-// "-0.123457", "0.000123457", "1234570", "0". Rounded half away from zero on the value's 15-significant-digit
-// decimal form, as Format rounds. A non-finite value shows as "0".
-std::string Significant(double value, int digits, char decimalSign = '.');
+// How Significant writes a value: always without exponent ("0.00000025"), as a field takes it; or with one
+// where the exponent is below -4 or at least the digits ("2.5e-07", "1.5e+12"), as printf's %g does.
+enum class Notation { Plain, General };
+
+// A value with `digits` (1 to 15) significant digits, trailing zeros dropped: "37.4821", "-0.123457",
+// "0.000123457", "1234570", "0". Rounded half away from zero on the value's 15-significant-digit decimal
+// form, as Format rounds. A non-finite value shows as "0".
+std::string Significant(double value, int digits, char decimalSign = '.',
+                        Notation notation = Notation::Plain);
 
 // A whole text as a finite number with the dot, whatever the locale: an optional sign, digits with at most
 // one dot, an optional exponent ("2.5e3"). Nothing for any other text, for blanks around it, and for a

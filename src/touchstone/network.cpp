@@ -2,6 +2,8 @@
 // impedance, and writing a one-port sweep back as a file.
 #include "touchstone/touchstone.h"
 
+#include "numeric/numtext.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -43,30 +45,8 @@ bool near(double a, double b) {
 
 } // namespace
 
-std::string sixDigits(double v) {
-    if (v == 0 || !std::isfinite(v))
-        return "0";
-    // Rounded half away from zero on the value's 15-significant-digit decimal form, as a person reads it.
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
-    auto [digits, exp10] = splitScientific(std::string_view(buf, r.ptr - buf));
-    std::string kept = digits.substr(0, 6);
-    if (digits[6] >= '5') {
-        int i = 5;
-        for (; i >= 0 && kept[i] == '9'; --i)
-            kept[i] = '0';
-        if (i >= 0) {
-            ++kept[i];
-        } else {
-            kept = "1" + kept.substr(0, 5);
-            ++exp10;
-        }
-    }
-    return plain(kept, exp10, v < 0);
-}
-
 std::string mhzText(double hz) {
-    return sixDigits(hz / 1e6) + " MHz";
+    return num::Significant(hz / 1e6, 6) + " MHz";
 }
 
 std::string shortestText(double v) {
@@ -138,10 +118,6 @@ std::array<Complex, 4> renormalise(const std::array<Complex, 4>& s, const std::a
     const Complex c11 = a11 * i11 + a12 * i21, c12 = a11 * i12 + a12 * i22;
     const Complex c21 = a21 * i11 + a22 * i21, c22 = a21 * i12 + a22 * i22;
     return {c11, c21 * (k2 / k1), c12 * (k1 / k2), c22};
-}
-
-Complex impedance(Complex s11, double refOhm) {
-    return refOhm * (1.0 + s11) / (1.0 - s11);
 }
 
 std::string writeOnePortRI(const std::vector<std::pair<double, Complex>>& points,

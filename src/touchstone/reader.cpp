@@ -1,6 +1,8 @@
 // The Touchstone reader: the option line, the version 2.0 keywords, the data block read value by value.
 #include "touchstone/touchstone.h"
 
+#include "numeric/numtext.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>

@@ -68,17 +68,10 @@ Complex renormalise(Complex s11, double fromOhm, double toOhm);
 std::array<Complex, 4> renormalise(const std::array<Complex, 4>& s, const std::array<double, 2>& fromOhm,
                                    double toOhm);
 
-// The impedance, in ohm, whose reflection coefficient on refOhm is s11 (infinite when s11 = 1).
-Complex impedance(Complex s11, double refOhm);
-
 // A version 1.1 one-port file "# MHz S RI R 50" of the points; parse reads back the same doubles. Each
 // comment becomes a "!" line before the option line (a line break in one becomes a blank).
 std::string writeOnePortRI(const std::vector<std::pair<double /*hz*/, Complex /*S11 on 50 ohm*/>>& points,
                            const std::vector<std::string>& comments = {});
-
-// A number with the dot and 6 significant digits, no exponent, no trailing zeros: "37.4821",
-// "-0.123457", "0.000123457", "0".
-std::string sixDigits(double v);
 
 // A number with the dot and the fewest digits that read back as the same double, no exponent:
 // "199.999646", "0.05", "14.200000000000001".

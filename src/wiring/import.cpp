@@ -1,6 +1,7 @@
 #include "wiring/import.h"
 
 #include "numeric/numtext.h"
+#include "numeric/reflection.h"
 #include "tuner/tuner.h"
 
 #include <cmath>
@@ -26,7 +27,7 @@ struct ImportVars {
 // A component of a complex value as the field receives it; rounding noise far below the value's size
 // (the cosine of 90 degrees) is written as 0.
 std::string component(double part, Complex whole) {
-    return touchstone::sixDigits(std::fabs(part) < 1e-12 * std::abs(whole) ? 0.0 : part);
+    return num::Significant(std::fabs(part) < 1e-12 * std::abs(whole) ? 0.0 : part, 6);
 }
 
 bool finite(Complex c) {
@@ -42,11 +43,11 @@ void put(Writes& w, const char* re, const char* im, Complex c) {
 
 // The impedance of S11 on the file's port-1 reference; a passive load only, so R stays positive.
 std::optional<Complex> loadImpedance(ui::Form& f, Complex s11, const touchstone::Network& n, double mhz) {
-    const Complex z = touchstone::impedance(s11, n.reference[0]);
+    const Complex z = num::impedance(s11, n.reference[0]);
     if (std::abs(s11) < 1 && finite(z))
         return z;
-    f.messageBox("Touchstone Impedance", "|S11| is " + touchstone::sixDigits(std::abs(s11)) + " at " +
-                                             touchstone::sixDigits(mhz) +
+    f.messageBox("Touchstone Impedance", "|S11| is " + num::Significant(std::abs(s11), 6) + " at " +
+                                             num::Significant(mhz, 6) +
                                              " MHz: no impedance with a positive resistance.");
     return std::nullopt;
 }
@@ -126,7 +127,7 @@ bool importNetwork(ui::Form& f, ImportTarget target, double mhz, const touchston
         const auto s50 = touchstone::renormalise(s, n.reference, 50.0);
         for (const Complex& c : s50)
             if (!finite(c)) {
-                f.messageBox("Touchstone Impedance", "The S-parameters at " + touchstone::sixDigits(mhz) +
+                f.messageBox("Touchstone Impedance", "The S-parameters at " + num::Significant(mhz, 6) +
                                                          " MHz have no values on 50 ohm.");
                 return false;
             }

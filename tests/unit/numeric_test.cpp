@@ -10,6 +10,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 
 using namespace num;
@@ -195,6 +196,38 @@ TEST(Format, TheLargestDoubleShowsItsFifteenDigitsAndReadsBackAsAnOverflow) {
 TEST(Format, NonFiniteShowsNoNaNOrInf) {
     EXPECT_EQ(Format(std::numeric_limits<double>::infinity(), "0.0"), "0.0");
     EXPECT_EQ(Format(std::nan(""), "0"), "0");
+}
+
+// Significant digits in plain notation, as an imported value, the chart's and matching's numbers show.
+TEST(Significant, PlainNotationRoundedHalfAwayOnTheDecimalForm) {
+    const std::tuple<double, int, const char*> cases[] = {
+        {37.48214, 6, "37.4821"},
+        {-0.1234567, 6, "-0.123457"},
+        {0.000123457, 6, "0.000123457"},
+        {0.0, 6, "0"},
+        {-0.0, 6, "0"},
+        {50.0, 6, "50"},
+        {1234567.0, 6, "1234570"},
+        {999999.5, 6, "1000000"},
+        {1.000005, 6, "1.00001"},
+        {2.5e-7, 6, "0.00000025"},
+        {-12.5, 6, "-12.5"},
+        {0.1 + 0.2, 6, "0.3"},
+        {2.675, 3, "2.68"},
+        {123.456789012, 9, "123.456789"},
+        {1e12, 9, "1000000000000"},
+        {std::numeric_limits<double>::infinity(), 6, "0"},
+    };
+    for (const auto& [v, digits, text] : cases)
+        EXPECT_EQ(Significant(v, digits), text) << v << " to " << digits;
+    EXPECT_EQ(Significant(-1.25, 6, ','), "-1,25");
+    // With an exponent where printf's %g takes one.
+    EXPECT_EQ(Significant(-1.5e-20, 9, ',', Notation::General), "-1,5e-20");
+    EXPECT_EQ(Significant(2.5e-7, 6, '.', Notation::General), "2.5e-07");
+    EXPECT_EQ(Significant(1234567.0, 6, '.', Notation::General), "1.23457e+06");
+    EXPECT_EQ(Significant(999999.5, 6, '.', Notation::General), "1e+06");
+    EXPECT_EQ(Significant(0.0001234, 6, '.', Notation::General), "0.0001234");
+    EXPECT_EQ(Significant(123456.4, 6, '.', Notation::General), "123456");
 }
 
 // A number typed outside the fields (a script, a dialog): the whole text, with the dot, finite.

@@ -6,6 +6,8 @@
 #include <cmath>
 
 using namespace chart::geom;
+using num::impedance;
+using num::reflection;
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "app/chart/chartwindow.h"
 
+#include "numeric/numtext.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -27,11 +29,7 @@ namespace {
 
 // A number typed into one of this window's fields, with the dot; nullopt when it is none.
 std::optional<double> number(const QLineEdit* edit) {
-    bool ok = false;
-    const double v = edit->text().trimmed().toDouble(&ok); // always the dot, whatever the locale
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
+    return num::parseNumber(edit->text().trimmed().toStdString()); // always the dot, whatever the locale
 }
 
 QString plain(double v) {

@@ -106,7 +106,7 @@ void drawPolyline(QPainter& p, const Disc& d, const std::vector<Complex>& zs, do
     QPolygonF poly;
     poly.reserve(int(zs.size()));
     for (const Complex& z : zs)
-        poly << d.at(geom::reflection(z, z0));
+        poly << d.at(num::reflection(z, z0));
     p.drawPolyline(poly);
 }
 
@@ -148,7 +148,7 @@ void SmithChartView::setSwrCircles(bool on) {
 }
 
 QPointF SmithChartView::toWidget(Complex z) const {
-    return discIn(QRectF(rect()), font()).at(geom::reflection(z, reference_));
+    return discIn(QRectF(rect()), font()).at(num::reflection(z, reference_));
 }
 
 Complex SmithChartView::reflectionAt(QPointF position) const {
@@ -174,7 +174,7 @@ QString SmithChartView::markerToolTip(int index) const {
     if (index < 0 || index >= int(content_.markers.size()))
         return {};
     const ChartMarker& m = content_.markers[size_t(index)];
-    const geom::Readout r = geom::readout(geom::reflection(m.z, reference_), reference_);
+    const geom::Readout r = geom::readout(num::reflection(m.z, reference_), reference_);
     return markerCaption(m.name) + QLatin1Char('\n') + QString::fromStdString(geom::impedanceText(r)) +
            QLatin1Char('\n') + QString::fromStdString(geom::reflectionText(r)) + QLatin1Char('\n') +
            tr("(Rif. %1 ohm)").arg(reference_);
@@ -281,13 +281,13 @@ void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& pal
     p.drawText(QRectF(d.at({-1, 0}).x() + 2, d.centre.y() - fm.height() - 1, fm.height() * 2, fm.height()),
                Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("0"));
     for (double r : kGridValues) {
-        const QPointF at = d.at(geom::reflection(Complex(r, 0), 1.0));
+        const QPointF at = d.at(num::reflection(Complex(r, 0), 1.0));
         p.drawText(QRectF(at.x() + 2, at.y() - fm.height() - 1, fm.height() * 3, fm.height()),
                    Qt::AlignLeft | Qt::AlignBottom, numberText(r));
     }
     for (double x : kGridValues)
         for (double sign : {1.0, -1.0}) {
-            const Complex rim = geom::reflection(Complex(0, sign * x), 1.0);
+            const Complex rim = num::reflection(Complex(0, sign * x), 1.0);
             const double out = fm.height() * 1.1;
             const QPointF at = d.at(rim * ((d.radius + out) / d.radius));
             const QString label = (sign > 0 ? QStringLiteral("+j") : QStringLiteral("-j")) + numberText(x);
@@ -305,7 +305,7 @@ void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& pal
         p.setPen(pen(c, 1.0));
         drawPolyline(p, d, zs, z0);
         p.setBrush(c);
-        p.drawEllipse(d.at(geom::reflection(zs.front(), z0)), 2.5, 2.5);
+        p.drawEllipse(d.at(num::reflection(zs.front(), z0)), 2.5, 2.5);
         p.setBrush(Qt::NoBrush);
     };
     sweep(content_.measuredSweep, hue(kMeasuredSweepHue, palette));
@@ -323,7 +323,7 @@ void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& pal
 
     // Markers, each with its SWR circle on request.
     for (const ChartMarker& m : content_.markers) {
-        const Complex g = geom::reflection(m.z, z0);
+        const Complex g = num::reflection(m.z, z0);
         const QColor c = markerColour(m.name, palette);
         if (swrCircles_) {
             p.setPen(pen(c, 1.0, Qt::DashLine));

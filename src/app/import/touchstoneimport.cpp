@@ -19,7 +19,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -35,12 +34,12 @@ QString q(const std::string& s) {
 
 QString summaryText(const touchstone::Network& n) {
     const auto& s = n.samples;
-    const QString ohm = q(touchstone::sixDigits(n.reference[0]));
+    const QString ohm = q(num::Significant(n.reference[0], 6));
     QString ref = TouchstoneImportDialog::tr("%1 ohm").arg(ohm);
     if (n.ports == 2)
         ref = n.reference[0] == n.reference[1] ? TouchstoneImportDialog::tr("%1 ohm per porta").arg(ohm)
                                                : TouchstoneImportDialog::tr("porta 1 %1 ohm, porta 2 %2 ohm")
-                                                     .arg(ohm, q(touchstone::sixDigits(n.reference[1])));
+                                                     .arg(ohm, q(num::Significant(n.reference[1], 6)));
     const QString points = s.size() == 1 ? TouchstoneImportDialog::tr("1 punto")
                                          : TouchstoneImportDialog::tr("%1 punti").arg(s.size());
     return q(n.name) + QLatin1Char('\n') +
@@ -160,10 +159,8 @@ ImportTarget TouchstoneImportDialog::target() const {
 }
 
 std::optional<double> TouchstoneImportDialog::mhz() const {
-    const std::string t = frequency_->currentText().trimmed().toStdString();
-    double v = 0;
-    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || !(v > 0) || std::isinf(v))
+    const auto v = num::parseNumber(frequency_->currentText().trimmed().toStdString());
+    if (!v || !(*v > 0))
         return std::nullopt;
     return v;
 }
