@@ -3,6 +3,7 @@
 #include "chart/chart.h"
 #include "line/catalog.h"
 #include "line/telegrapher.h"
+#include "numeric/reflection.h"
 #include "ui/form.h"
 #include "wiring/import.h"
 #include "wiring/wiring.h"
@@ -60,7 +61,7 @@ TEST(Band, PhysicalModelMovesEveryFrequencyThroughTheSameMetres) {
     for (std::size_t i = 0; i < physical.size(); ++i) {
         const double mhz = sweep.samples[i].hz / 1e6;
         const auto gamma = line::propagationConstant(line::CableLoss(17, mhz).value(), mhz, 0.66);
-        const auto load = touchstone::impedance(sweep.samples[i].s[0], 50);
+        const auto load = num::impedance(sweep.samples[i].s[0], 50);
         const auto expected = line::seenThroughLine(load, 50, gamma, metres);
         EXPECT_NEAR(std::abs(physical[i].moved - expected), 0, 1e-9) << mhz;
         EXPECT_EQ(physical[i].measured, calculator[i].measured);
