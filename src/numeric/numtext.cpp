@@ -203,7 +203,42 @@ Decimal fifteenDigits(double value) {
     return d;
 }
 
+// Digits whose first weighs 10^exp10, in plain notation, trailing zeros dropped.
+std::string plain(std::string digits, int exp10, bool negative, char decimalSign) {
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    std::string out = negative ? "-" : "";
+    if (exp10 < 0) {
+        out += '0';
+        out += decimalSign;
+        out += std::string(static_cast<std::size_t>(-exp10 - 1), '0') + digits;
+    } else if (static_cast<int>(digits.size()) <= exp10 + 1) {
+        out += digits + std::string(static_cast<std::size_t>(exp10 + 1) - digits.size(), '0');
+    } else {
+        out += digits.substr(0, static_cast<std::size_t>(exp10 + 1));
+        out += decimalSign;
+        out += digits.substr(static_cast<std::size_t>(exp10 + 1));
+    }
+    return out;
+}
+
 } // namespace
+
+std::string Shortest(double value, int shift) {
+    if (value == 0 || !std::isfinite(value))
+        return "0";
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+    const std::string_view sci(buf, static_cast<std::size_t>(r.ptr - buf));
+    const auto ePos = sci.find('e');
+    std::string digits;
+    for (char c : sci.substr(0, ePos))
+        if (c != '.')
+            digits += c;
+    int exp10 = 0;
+    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exp10);
+    return plain(std::move(digits), exp10 - shift, value < 0, '.');
+}
 
 std::string Significant(double value, int digits, char decimalSign, Notation notation) {
     if (value == 0 || !std::isfinite(value))
@@ -225,9 +260,9 @@ std::string Significant(double value, int digits, char decimalSign, Notation not
     }
     while (kept.size() > 1 && kept.back() == '0')
         kept.pop_back();
-    std::string out = value < 0 ? "-" : "";
     const int exp10 = d.exp10;
     if (notation == Notation::General && (exp10 < -4 || exp10 >= digits)) {
+        std::string out = value < 0 ? "-" : "";
         out += kept.substr(0, 1);
         if (kept.size() > 1) {
             out += decimalSign;
@@ -238,19 +273,7 @@ std::string Significant(double value, int digits, char decimalSign, Notation not
         out += (e < 10 ? "0" : "") + std::to_string(e);
         return out;
     }
-    // Plain notation: the first kept digit weighs 10^exp10.
-    if (exp10 < 0) {
-        out += '0';
-        out += decimalSign;
-        out += std::string(static_cast<std::size_t>(-exp10 - 1), '0') + kept;
-    } else if (static_cast<int>(kept.size()) <= exp10 + 1) {
-        out += kept + std::string(static_cast<std::size_t>(exp10 + 1) - kept.size(), '0');
-    } else {
-        out += kept.substr(0, static_cast<std::size_t>(exp10 + 1));
-        out += decimalSign;
-        out += kept.substr(static_cast<std::size_t>(exp10 + 1));
-    }
-    return out;
+    return plain(std::move(kept), exp10, value < 0, decimalSign);
 }
 
 std::optional<double> parseNumber(std::string_view text) {

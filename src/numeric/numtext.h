@@ -35,6 +35,11 @@ enum class Notation { Plain, General };
 std::string Significant(double value, int digits, char decimalSign = '.',
                         Notation notation = Notation::Plain);
 
+// The fewest digits that read back as the same double, in plain notation with the dot: "199.999646", "0.05",
+// "14.200000000000001"; the decimal point moved `shift` places left (a frequency in Hz written as MHz with
+// 6). "0" for zero and a non-finite value.
+std::string Shortest(double value, int shift = 0);
+
 // A whole text as a finite number with the dot, whatever the locale: an optional sign, digits with at most
 // one dot, an optional exponent ("2.5e3"). Nothing for any other text, for blanks around it, and for a
 // number a double cannot hold. The reader of numbers typed outside the window's fields (scripts, dialogs).

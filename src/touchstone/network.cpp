@@ -12,33 +12,6 @@ namespace touchstone {
 
 namespace {
 
-// A decimal of the digits (the first weighs 10^exp10) in plain notation, trailing zeros dropped.
-std::string plain(std::string digits, int exp10, bool negative) {
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    std::string out = negative ? "-" : "";
-    if (exp10 < 0) {
-        out += "0." + std::string(static_cast<std::size_t>(-exp10 - 1), '0') + digits;
-    } else if (static_cast<int>(digits.size()) <= exp10 + 1) {
-        out += digits + std::string(static_cast<std::size_t>(exp10 + 1) - digits.size(), '0');
-    } else {
-        out += digits.substr(0, exp10 + 1) + "." + digits.substr(exp10 + 1);
-    }
-    return out;
-}
-
-// The digits and decimal exponent of a scientific text "d.ddde+x" or "de+x".
-std::pair<std::string, int> splitScientific(std::string_view sci) {
-    const auto e = sci.find('e');
-    std::string digits;
-    for (char c : sci.substr(0, e))
-        if (c != '.')
-            digits += c;
-    int exp10 = 0;
-    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exp10);
-    return {digits, exp10};
-}
-
 bool near(double a, double b) {
     return std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b));
 }
@@ -49,15 +22,6 @@ std::string mhzText(double hz) {
     return num::Significant(hz / 1e6, 6) + " MHz";
 }
 
-std::string shortestText(double v) {
-    if (v == 0 || !std::isfinite(v))
-        return "0";
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific);
-    const auto [digits, exp10] = splitScientific(std::string_view(buf, r.ptr - buf));
-    return plain(digits, exp10, v < 0);
-}
-
 std::array<Complex, 4> at(const Network& n, double hz) {
     const auto& s = n.samples;
     if (s.empty())
@@ -66,7 +30,7 @@ std::array<Complex, 4> at(const Network& n, double hz) {
     if (!std::isfinite(hz) || ((hz < lo || hz > hi) && !near(hz, lo) && !near(hz, hi))) {
         // Every digit: rounded, the file's end and the asked frequency could read the same (199.999646 MHz
         // and 200 MHz are both "200").
-        const auto mhz = [](double f) { return shortestText(f / 1e6) + " MHz"; };
+        const auto mhz = [](double f) { return num::Shortest(f / 1e6) + " MHz"; };
         const std::string range =
             s.size() == 1 ? "covers only " + mhz(lo) : "covers " + mhz(lo) + " to " + mhz(hi);
         throw Error(n.name + " " + range + ": no value at " + mhz(hz) + ", the file is not extrapolated");
@@ -132,11 +96,9 @@ std::string writeOnePortRI(const std::vector<std::pair<double, Complex>>& points
     char buf[64];
     for (const auto& [hz, s] : points) {
         // The frequency's shortest decimal, shifted to MHz in the text, reads back as the same double.
-        auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(hz), std::chars_format::scientific);
-        const auto [digits, exp10] = splitScientific(std::string_view(buf, r.ptr - buf));
-        out += plain(digits, exp10 - 6, false);
+        out += num::Shortest(std::fabs(hz), 6);
         for (double v : {s.real(), s.imag()}) {
-            r = std::to_chars(buf, buf + sizeof buf, v);
+            const auto r = std::to_chars(buf, buf + sizeof buf, v);
             out += ' ';
             out.append(buf, r.ptr);
         }

@@ -73,10 +73,6 @@ std::array<Complex, 4> renormalise(const std::array<Complex, 4>& s, const std::a
 std::string writeOnePortRI(const std::vector<std::pair<double /*hz*/, Complex /*S11 on 50 ohm*/>>& points,
                            const std::vector<std::string>& comments = {});
 
-// A number with the dot and the fewest digits that read back as the same double, no exponent:
-// "199.999646", "0.05", "14.200000000000001".
-std::string shortestText(double v);
-
 // A frequency in MHz with 6 significant digits and its unit: "14.2 MHz".
 std::string mhzText(double hz);
 

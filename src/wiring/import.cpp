@@ -110,7 +110,7 @@ bool importNetwork(ui::Form& f, ImportTarget target, double mhz, const touchston
         } else {
             put(w, "Text23", "Text24", *z);
             // The frequency as asked, every digit: 199.999646 MHz is not 200.
-            w.emplace_back("Text28", touchstone::shortestText(mhz));
+            w.emplace_back("Text28", num::Shortest(mhz));
         }
         break;
     }

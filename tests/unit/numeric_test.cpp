@@ -230,6 +230,17 @@ TEST(Significant, PlainNotationRoundedHalfAwayOnTheDecimalForm) {
     EXPECT_EQ(Significant(123456.4, 6, '.', Notation::General), "123456");
 }
 
+// Every digit a double needs, as a file's frequency reaches a field and a written sweep.
+TEST(Shortest, FewestDigitsThatReadBackPlain) {
+    EXPECT_EQ(Shortest(199.999646), "199.999646");
+    EXPECT_EQ(Shortest(0.05), "0.05");
+    EXPECT_EQ(Shortest(14.200000000000001), "14.200000000000001");
+    EXPECT_EQ(Shortest(-2.5e-7), "-0.00000025");
+    EXPECT_EQ(Shortest(14.2e6, 6), "14.2");
+    EXPECT_EQ(Shortest(1e20), "100000000000000000000");
+    EXPECT_EQ(Shortest(0.0), "0");
+}
+
 // A number typed outside the fields (a script, a dialog): the whole text, with the dot, finite.
 TEST(ParseNumber, TakesAWholeFiniteNumberWithTheDot) {
     const std::pair<const char*, std::optional<double>> cases[] = {

@@ -46,8 +46,8 @@ QString summaryText(const touchstone::Network& n) {
            (n.ports == 1 ? TouchstoneImportDialog::tr("1 porta") : TouchstoneImportDialog::tr("2 porte")) +
            QStringLiteral(", ") + points +
            TouchstoneImportDialog::tr(", da %1 a %2")
-               .arg(q(touchstone::shortestText(s.front().hz / 1e6) + " MHz"),
-                    q(touchstone::shortestText(s.back().hz / 1e6) + " MHz")) +
+               .arg(q(num::Shortest(s.front().hz / 1e6) + " MHz"),
+                    q(num::Shortest(s.back().hz / 1e6) + " MHz")) +
            QLatin1Char('\n') + TouchstoneImportDialog::tr("Riferimento %1").arg(ref) + QLatin1Char('\n') +
            TouchstoneImportDialog::tr("Formato %1 %2 in %3, Touchstone %4")
                .arg(q(n.parameter), q(n.format), q(n.unit), q(n.version));
@@ -125,8 +125,8 @@ TouchstoneImportDialog::TouchstoneImportDialog(const touchstone::Network& n, dou
     frequency_->setEditable(true);
     frequency_->setInsertPolicy(QComboBox::NoInsert);
     for (const auto& s : n.samples)
-        frequency_->addItem(q(touchstone::shortestText(s.hz / 1e6))); // 199.999646, not 200: the file's own
-    frequency_->setEditText(q(touchstone::shortestText(startMhz)));
+        frequency_->addItem(q(num::Shortest(s.hz / 1e6))); // 199.999646, not 200: the file's own
+    frequency_->setEditText(q(num::Shortest(startMhz)));
     form->addRow(tr("Frequenza (MHz):"), frequency_);
     layout->addLayout(form);
 
