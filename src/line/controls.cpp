@@ -59,7 +59,7 @@ void text27LostFocus(ui::Form& f) {
 void text28LostFocus(ui::Form& f) {
     f.setBold("Text22", true);
     HalfWaveRange(f);
-    if (f.val("Text28") > 150)
+    if (f.val("Text28") > kCableDataMaxMhz)
         f.setVisible("Label36", true);
 }
 

@@ -95,6 +95,9 @@ std::string rangeText(const ui::Form& f, Real halfWaves, Real velocityFactor, Re
 // The metres of line the slider spans in the current half-wave cycle, into Text41.
 void HalfWaveRange(ui::Form& f);
 
+// The highest frequency the cable data cover, MHz: above it the loss figures are not guaranteed.
+inline constexpr double kCableDataMaxMhz = 150;
+
 // Text27 LostFocus and Text28 LostFocus (the latter also shows the warning above 150 MHz).
 void text27LostFocus(ui::Form& f);
 void text28LostFocus(ui::Form& f);

@@ -54,6 +54,18 @@ void Form::on(std::string_view control, Event ev, Handler h, std::string resultF
     s.resultField[static_cast<int>(ev)] = std::move(resultField);
 }
 
+Handler Form::handler(std::string_view control, Event ev) const {
+    if (ev == Event::Count)
+        throw std::logic_error("Event::Count is no event");
+    return slots_[indexOf(control)].handlers[static_cast<int>(ev)];
+}
+
+void Form::runHandler(std::string_view control, Event ev) {
+    if (ev == Event::Count)
+        throw std::logic_error("Event::Count is no event");
+    raise(indexOf(control), ev);
+}
+
 void Form::onKeyPress(std::string_view control, KeyHandler h) {
     slots_[indexOf(control)].keyPress = std::move(h);
 }

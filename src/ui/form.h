@@ -59,6 +59,12 @@ class Form {
     void onKeyPress(std::string_view control, KeyHandler h);
     void onEdit(std::string_view control, EditCheck check);
     void onLoad(Handler h);
+    // The handler registered for a control's event (empty when none), so that the wiring can add to it.
+    Handler handler(std::string_view control, Event ev) const;
+    // Runs a control's handler for an event as a raised event runs (guarded, its result field emptied on
+    // a fault), for a program action that stands for the operator's: an import that writes a field and
+    // leaves it, as typing would.
+    void runHandler(std::string_view control, Event ev);
     // Runs the Load handling; the window is then shown with the focus on its first field. What it shows
     // then, with every window-level variable, is the start state that restart() returns to.
     void load();

@@ -1,5 +1,6 @@
 #include "wiring/import.h"
 
+#include "line/line.h"
 #include "numeric/numtext.h"
 #include "numeric/reflection.h"
 #include "tuner/tuner.h"
@@ -141,8 +142,12 @@ bool importNetwork(ui::Form& f, ImportTarget target, double mhz, const touchston
 
     for (auto& [field, text] : w)
         f.setText(field, std::move(text));
-    if (target == ImportTarget::Line)
+    if (target == ImportTarget::Line) {
+        // As when the operator leaves the frequency field: the range text and the warning above the cable
+        // data's range. The writes above dropped the old sweep; the file's is the panel's now.
+        f.runHandler("Text28", ui::Event::LostFocus);
         f.vars<ImportVars>().lineSweep = std::make_shared<const touchstone::Network>(s11Sweep(n));
+    }
     return true;
 }
 
@@ -159,6 +164,17 @@ bool importMeasurement(ui::Form& f, ImportTarget target, double mhz, const std::
 
 const touchstone::Network* lineSweep(ui::Form& f) {
     return f.vars<ImportVars>().lineSweep.get();
+}
+
+void dropLineSweep(ui::Form& f) {
+    f.vars<ImportVars>().lineSweep.reset();
+}
+
+std::string importNote(ImportTarget target, double mhz) {
+    if (target != ImportTarget::Line || !(mhz > line::kCableDataMaxMhz))
+        return {};
+    return num::Shortest(mhz) + " MHz is beyond the range of the cable data (up to " +
+           num::Shortest(line::kCableDataMaxMhz) + " MHz): the line's results are not guaranteed.";
 }
 
 } // namespace wiring

@@ -26,9 +26,16 @@ std::optional<ImportTarget> importTarget(std::string_view word);
 // Whether the target can take the file's values: the tuner needs a two-port file, the others take S11.
 bool importFits(ImportTarget target, const touchstone::Network& n);
 
+// What the import dialog says of a frequency before it is imported into the target: for the line panel,
+// that it is beyond the range of the cable data (the panel then shows its "FREQ. > 150 MHZ" warning);
+// empty when there is nothing to say.
+std::string importNote(ImportTarget target, double mhz);
+
 // What OK in the import dialog does: the values of the network at mhz into the target's fields. A
 // frequency outside the file, a target that does not fit, or a value a field refuses is shown in a
-// message box and nothing is written. Returns true when the fields were written.
+// message box and nothing is written. Returns true when the fields were written. The line panel is left
+// as typing the same values would leave it: R, X and the frequency written, then the frequency field's
+// leaving handled (the range text, the warning above the cable data's range).
 bool importNetwork(ui::Form& f, ImportTarget target, double mhz, const touchstone::Network& n);
 
 // Reads the file, then importNetwork; a refused file is shown in a message box and nothing is written.
@@ -38,7 +45,11 @@ bool importMeasurement(ui::Form& f, ImportTarget target, double mhz, const std::
 void showRefusedFile(ui::Form& f, const touchstone::Error& e);
 
 // The last sweep imported into the line panel, as a one-port on its file's reference (S11 of a two-port
-// file); null when none was.
+// file); null when none was, or when a measured point or frequency was typed into the panel since: the
+// sweep no longer belongs to it.
 const touchstone::Network* lineSweep(ui::Form& f);
+
+// Drops the line panel's sweep (the wiring does it on a change of R, X or the frequency).
+void dropLineSweep(ui::Form& f);
 
 } // namespace wiring

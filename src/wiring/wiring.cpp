@@ -7,6 +7,7 @@
 #include "tuner/tuner.h"
 #include "ui/entry.h"
 #include "ui/window.h"
+#include "wiring/import.h"
 
 namespace wiring {
 
@@ -67,6 +68,16 @@ void build(ui::Form& f) {
     wireLine(f); // fills the catalog lists, which the Load handling counts
     f.onLoad(ui::formLoad);
     ui::installEntryRules(f);
+    // An imported sweep belongs to the measured point and frequency it came with: a new R, X or frequency
+    // in the line panel drops it, after the change rule has emptied the results.
+    for (const char* field : {"Text23", "Text24", "Text28"}) {
+        ui::Handler rule = f.handler(field, Event::Change);
+        f.on(field, Event::Change, [rule](ui::Form& form) {
+            if (rule)
+                rule(form);
+            dropLineSweep(form);
+        });
+    }
     wirePoint(f);
     wireCompare(f);
     wireTuner(f);

@@ -83,4 +83,21 @@ TEST(Import, LineSweepKeptOnlyFromTheLinePanel) {
     EXPECT_EQ(w.f.text("Text28"), "1");
 }
 
+// The dialog's note on a frequency beyond the cable data, the same bound as the panel's warning label.
+TEST(Import, NoteBeyondTheCableData) {
+    EXPECT_EQ(wiring::importNote(wiring::ImportTarget::Line, 150), "");
+    EXPECT_EQ(wiring::importNote(wiring::ImportTarget::Line, 150.001),
+              "150.001 MHz is beyond the range of the cable data (up to 150 MHz): the line's results are not "
+              "guaranteed.");
+    EXPECT_EQ(wiring::importNote(wiring::ImportTarget::Point, 75000), "");
+    EXPECT_EQ(wiring::importNote(wiring::ImportTarget::Tuner, 75000), "");
+    // The panel agrees: the label shows after an import above 150 MHz, as after typing the frequency.
+    Window w;
+    const auto n = net("# MHz S RI R 50\n150 0.1 0\n151 0.1 0\n", "a.s1p");
+    ASSERT_TRUE(wiring::importNetwork(w.f, wiring::ImportTarget::Line, 150, n));
+    EXPECT_FALSE(w.f.control("Label36").visible);
+    ASSERT_TRUE(wiring::importNetwork(w.f, wiring::ImportTarget::Line, 150.001, n));
+    EXPECT_TRUE(w.f.control("Label36").visible);
+}
+
 } // namespace
