@@ -54,6 +54,17 @@ std::optional<line::MovedPoint> moved(const line::LineInput& in, line::LineModel
 
 } // namespace
 
+double stubVelocityFactor(ui::Form& f) {
+    try {
+        const double vf = num::Val(f.text("Text27"));
+        if (vf > 0)
+            return vf;
+    } catch (const num::ArithFault&) {
+        // a number too large for a double: no velocity factor
+    }
+    return kDefaultStubVelocityFactor;
+}
+
 line::LineModel lineModel(ui::Form& f) {
     return f.vars<ChartVars>().lineModel;
 }

@@ -33,6 +33,11 @@ struct Picture {
 line::LineModel lineModel(ui::Form& f);
 void setLineModel(ui::Form& f, line::LineModel model);
 
+// The velocity factor of the line a matching stub is cut from: the line panel's (Text27) when it holds
+// one above 0, else 0.66.
+inline constexpr double kDefaultStubVelocityFactor = 0.66;
+double stubVelocityFactor(ui::Form& f);
+
 // What the chart shows now.
 Picture picture(ui::Form& f);
 

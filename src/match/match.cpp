@@ -298,7 +298,7 @@ std::string reactanceText(double x, char decimalSign) {
     return num::Significant(x, 9, decimalSign, num::Notation::General);
 }
 
-std::string partText(const Part& p, char decimalSign) {
+std::string partText(const Part& p, char decimalSign, bool microSign) {
     switch (p.kind) {
     case PartKind::Short:
         return "short";
@@ -308,7 +308,8 @@ std::string partText(const Part& p, char decimalSign) {
         // nH below what would read as 1000nH, uH from there on
         return p.value * 1e9 < 999.9995
                    ? num::Significant(p.value * 1e9, 6, decimalSign, num::Notation::General) + "nH"
-                   : num::Significant(p.value * 1e6, 6, decimalSign, num::Notation::General) + "uH";
+                   : num::Significant(p.value * 1e6, 6, decimalSign, num::Notation::General) +
+                         (microSign ? "\u00B5H" : "uH");
     case PartKind::Capacitor:
         break;
     }
@@ -319,6 +320,10 @@ std::string partText(const Part& p, char decimalSign) {
 
 std::string degreesText(double deg, char decimalSign) {
     return num::Significant(deg, 9, decimalSign, num::Notation::General);
+}
+
+std::string metresText(double m, char decimalSign) {
+    return num::Significant(m, 9, decimalSign, num::Notation::General);
 }
 
 std::string swrText(double swr, char decimalSign) {

@@ -90,8 +90,10 @@ double swr(Complex z, double rs);
 // regional decimal sign of displayed results (formscript's `match` always uses the dot):
 std::string topologyName(Topology t);                        // "shunt-load", "shunt-source"
 std::string reactanceText(double x, char decimalSign = '.'); // 9 significant digits, "open" for kOpen
-std::string partText(const Part& p, char decimalSign = '.'); // "1.23456uH", "82.0012pF", "short", "open"
+// "1.23456uH", "82.0012pF", "short", "open"; with microSign "1.23456µH" (UTF-8), as a window writes it.
+std::string partText(const Part& p, char decimalSign = '.', bool microSign = false);
 std::string degreesText(double deg, char decimalSign = '.'); // 9 significant digits
+std::string metresText(double m, char decimalSign = '.');    // 9 significant digits
 std::string swrText(double swr, char decimalSign = '.');     // 3 decimals ("1.024")
 
 } // namespace match

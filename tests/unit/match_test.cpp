@@ -264,6 +264,29 @@ TEST(Design, LoadWithinRoundingOfTheCircleGetsTheShuntAlone) {
     EXPECT_EQ(res.stub.distanceDeg, 0.0);
 }
 
+// Parts as formscript writes them (ASCII "uH") and as a window may (the micro sign).
+TEST(PartText, UnitsWithAndWithoutTheMicroSign) {
+    const match::Part l{match::PartKind::Inductor, 1.93311e-6}, c{match::PartKind::Capacitor, 154.649e-12};
+    EXPECT_EQ(match::partText(l), "1.93311uH");
+    EXPECT_EQ(match::partText(l, ',', true), "1,93311\u00B5H");
+    EXPECT_EQ(match::partText(c, '.', true), "154.649pF");
+    EXPECT_EQ(match::partText({match::PartKind::Inductor, 686.353e-9}, '.', true), "686.353nH");
+}
+
+// The stub's metres are its electrical degrees on the line: one wavelength, 360 degrees, is the free-space
+// wavelength times the velocity factor. 100 + j50 ohm on 50 ohm: the shorted stub is 45 degrees, an eighth
+// of 299.792458 / 14.2 m times the VF, 2.1112145 m on VF 0.8.
+TEST(Stub, MetresOnTheVelocityFactor) {
+    for (const double vf : {0.66, 0.8, 1.0}) {
+        const match::Stub s = match::design({100, 50}, 14.2e6, 50, vf).stub;
+        const double wavelength = 299792458.0 / 14.2e6 * vf;
+        EXPECT_NEAR(s.shortM, wavelength / 8, 1e-12) << vf;
+        EXPECT_NEAR(s.distanceM, s.distanceDeg / 360 * wavelength, 1e-12) << vf;
+        EXPECT_NEAR(s.openM, s.openDeg / 360 * wavelength, 1e-12) << vf;
+    }
+    EXPECT_NEAR(match::design({100, 50}, 14.2e6, 50, 0.8).stub.shortM, 2.1112145, 1e-7);
+}
+
 // A wide random sample: every design matches, the count equals the test's own count of real solutions.
 // Loads whose SWR on Rs exceeds 1e6 are left out: there the last digits of a double no longer hold the match
 // (the error grows with the SWR, about SWR x 1e-17), whatever the design.

@@ -72,7 +72,7 @@ void matchCommand(Context& c) {
         }
         z = *found;
     }
-    const match::Result res = match::design(z, *mhz * 1e6, *rs);
+    const match::Result res = match::design(z, *mhz * 1e6, *rs, chart::stubVelocityFactor(c.form));
     if (!res.none.empty()) {
         c.out << "match| none " << res.none << '\n';
         return;
@@ -81,8 +81,11 @@ void matchCommand(Context& c) {
         c.out << "match| " << match::topologyName(d.topology) << ' ' << match::reactanceText(d.seriesX) << ' '
               << match::reactanceText(d.shuntX) << ' ' << match::partText(d.series) << ' '
               << match::partText(d.shunt) << ' ' << match::swrText(d.e24Swr) << '\n';
-    c.out << "match| stub " << match::degreesText(res.stub.distanceDeg) << ' '
-          << match::degreesText(res.stub.openDeg) << ' ' << match::degreesText(res.stub.shortDeg) << '\n';
+    // The stub in electrical degrees, then in metres on the line's velocity factor.
+    const match::Stub& st = res.stub;
+    c.out << "match| stub " << match::degreesText(st.distanceDeg) << ' ' << match::degreesText(st.openDeg)
+          << ' ' << match::degreesText(st.shortDeg) << ' ' << match::metresText(st.distanceM) << ' '
+          << match::metresText(st.openM) << ' ' << match::metresText(st.shortM) << '\n';
 }
 
 // export FILE: the band moved along the line saved as a Touchstone 1.1 one-port file.

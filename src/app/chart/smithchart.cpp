@@ -140,7 +140,7 @@ class SmithChartFeature : public QObject {
             return;
         }
         const double mhz = in.lineFrequency ? fieldValue(f, "Text28") : in.mhz;
-        const match::Result r = match::design(z, mhz * 1e6, in.rs, fieldValue(f, "Text27"));
+        const match::Result r = match::design(z, mhz * 1e6, in.rs, chart::stubVelocityFactor(f));
         if (!r.none.empty()) {
             chart_->setDesigns({}, {}, QString::fromStdString(r.none));
             return;
