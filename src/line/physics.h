@@ -87,7 +87,7 @@ struct AntennaSearch {
 AntennaSearch searchAntennaSwr(Real measuredSwr, Real measuredRatio, Real totalLossDb);
 
 // The total loss of a matched loss of `matchedLossDb` on a line whose reflection magnitude is `rho` at the
-// end the power enters: the matched loss plus the loss due to the standing waves.
+// load, the end the power leaves it: the matched loss plus the loss due to the standing waves.
 Real totalLoss(Real matchedLossDb, Real rho);
 
 struct FarPoint {
