@@ -15,24 +15,6 @@ namespace chart {
 
 namespace {
 
-// The tuner's report stands in Text5 (which the comparisons share): it is one of the tuner's texts.
-bool tunerReportStands(const ui::Form& f) {
-    const std::string& text = f.text("Text5");
-    return text.starts_with("Tuner Insertion Loss = ") || text.starts_with("Tuner GAIN = ") ||
-           text == "Invalid Data: check all the S- Parameters.";
-}
-
-// An impedance on 50 ohm from its reflection coefficient, or nothing for a total reflection at +1 (an
-// open circuit, off every chart).
-bool impedanceOn50(num::Real re, num::Real im, Complex& z) {
-    try {
-        z = {num::ZRFromGam(50, re, im, 1).value(), num::ZXFromGam(50, re, im, 1).value()};
-        return true;
-    } catch (const num::ArithFault&) {
-        return false;
-    }
-}
-
 // Six significant digits, an exponent for the very small and very large.
 std::string general(double v) {
     return num::Significant(v, 6, '.', num::Notation::General);
@@ -54,9 +36,9 @@ std::optional<line::MovedPoint> moved(const line::LineInput& in, line::LineModel
 
 } // namespace
 
-double stubVelocityFactor(ui::Form& f) {
+double stubVelocityFactor(const ui::Form& f) {
     try {
-        const double vf = num::Val(f.text("Text27"));
+        const double vf = num::Val(f.text(line::names::kVelocityFactor));
         if (vf > 0)
             return vf;
     } catch (const num::ArithFault&) {
@@ -65,7 +47,7 @@ double stubVelocityFactor(ui::Form& f) {
     return kDefaultStubVelocityFactor;
 }
 
-line::LineModel lineModel(ui::Form& f) {
+line::LineModel lineModel(const ui::Form& f) {
     return f.vars<ChartVars>().lineModel;
 }
 
@@ -87,13 +69,13 @@ std::vector<Complex> linePath(const line::LineInput& in, Complex far, line::Line
     return path;
 }
 
-Picture picture(ui::Form& f) {
+Picture picture(const ui::Form& f) {
     Picture p;
-    if (!f.text("Text4").empty())
-        p.markers.push_back({"point", f.vars<point::PointVars>().shownLoad});
+    if (const auto load = point::standingLoad(f))
+        p.markers.push_back({"point", *load});
 
-    if (!f.text("Text22").empty()) {
-        const auto& v = f.vars<line::LineVars>();
+    if (const line::LineVars* run = line::standingRun(f)) {
+        const line::LineVars& v = *run;
         const line::LineModel model = lineModel(f);
         p.markers.push_back({"line.measured", v.shownInput.loadImpedance});
         // The calculator's far point is the one the panel shows (none beside the invalid-data text); the
@@ -111,22 +93,38 @@ Picture picture(ui::Form& f) {
         }
     }
 
-    if (tunerReportStands(f)) {
-        const auto& t = f.vars<tuner::TunerVars>();
-        p.markers.push_back({"tuner.antenna", {t.ELR.value(), t.ELX.value()}});
-        // The tuner's input reflection is b1 for a unit wave into port 1.
-        Complex input;
-        if (impedanceOn50(t.B1R, t.B1X, input))
-            p.markers.push_back({"tuner.input", input});
+    if (const auto t = tuner::standingResult(f)) {
+        p.markers.push_back({"tuner.antenna", t->antenna});
+        if (t->input)
+            p.markers.push_back({"tuner.input", *t->input});
     }
     return p;
 }
 
-std::vector<BandPoint> band(ui::Form& f, const touchstone::Network& sweep) {
+std::optional<Complex> markerImpedance(const Picture& p, std::string_view name) {
+    for (const Marker& m : p.markers)
+        if (m.name == name)
+            return m.z;
+    return std::nullopt;
+}
+
+LineFields lineFields(const ui::Form& f) {
+    const auto field = [&f](const char* name) {
+        try {
+            return f.val(name);
+        } catch (const num::ArithFault&) {
+            return 0.0;
+        }
+    };
+    return {field(line::names::kMhz), field(line::names::kTransceiverOhm)};
+}
+
+std::vector<BandPoint> band(const ui::Form& f, const touchstone::Network& sweep) {
     std::vector<BandPoint> out;
-    if (f.text("Text22").empty())
+    const line::LineVars* run = line::standingRun(f);
+    if (!run)
         return out;
-    const line::LineInput& panel = f.vars<line::LineVars>().shownInput;
+    const line::LineInput& panel = run->shownInput;
     const line::LineModel model = lineModel(f);
     out.reserve(sweep.samples.size());
     for (const touchstone::Sample& s : sweep.samples) {
@@ -151,10 +149,11 @@ std::vector<BandPoint> band(ui::Form& f, const touchstone::Network& sweep) {
     return out;
 }
 
-std::vector<std::string> bandComments(ui::Form& f, const touchstone::Network& sweep) {
-    if (f.text("Text22").empty())
+std::vector<std::string> bandComments(const ui::Form& f, const touchstone::Network& sweep) {
+    const line::LineVars* run = line::standingRun(f);
+    if (!run)
         return {};
-    const line::LineInput& in = f.vars<line::LineVars>().shownInput;
+    const line::LineInput& in = run->shownInput;
     const auto number = [](double v, const char* pattern) { return num::Format(v, pattern); };
     std::string cable;
     if (in.loss.catalogEntry >= 0 && in.loss.catalogEntry < line::kCableCount)

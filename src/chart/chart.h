@@ -9,7 +9,9 @@
 #include "ui/form.h"
 
 #include <complex>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace chart {
@@ -30,16 +32,40 @@ struct Picture {
 
 // The line model that moves the line's points for the chart (line.far and the path), the band and
 // matching: a window-level choice, the calculator at start so that the markers agree with the panel.
-line::LineModel lineModel(ui::Form& f);
+line::LineModel lineModel(const ui::Form& f);
 void setLineModel(ui::Form& f, line::LineModel model);
 
 // The velocity factor of the line a matching stub is cut from: the line panel's (Text27) when it holds
 // one above 0, else 0.66.
 inline constexpr double kDefaultStubVelocityFactor = 0.66;
-double stubVelocityFactor(ui::Form& f);
+double stubVelocityFactor(const ui::Form& f);
 
 // What the chart shows now.
-Picture picture(ui::Form& f);
+Picture picture(const ui::Form& f);
+
+// The impedances matching can start from: markers of the picture, in the order the chart window offers
+// them, each with what is said while it has none.
+struct MatchSource {
+    const char* marker;
+    const char* missing;
+};
+inline constexpr MatchSource kMatchSources[] = {
+    {"point", "no point impedance computed"},
+    {"line.far", "no far point computed"},
+    {"line.measured", "no line result"},
+    {"tuner.antenna", "no tuner result"},
+};
+// The impedance of the marker of that name in the picture; nothing while it has none.
+std::optional<Complex> markerImpedance(const Picture& p, std::string_view name);
+
+// The line panel's fields as matching reads them, whether or not a line result stands: the frequency in
+// MHz and the transceiver's impedance in ohm (the source resistance). A field too large for a double reads
+// as 0, as a text that is no number does.
+struct LineFields {
+    double mhz = 0;
+    double transceiverOhm = 0;
+};
+LineFields lineFields(const ui::Form& f);
 
 // The impedance along the line `in` by a model: the same computation at shifts at most one degree apart,
 // from the measured point to the far point `far` (the end of the run, as the panel computed it).
@@ -58,11 +84,11 @@ struct BandPoint {
 // at its frequency f0, times f / f0), the cable's loss at f ("Auto") or the typed loss, the same
 // direction, line and transceiver. Empty while no line result stands. A frequency the model cannot move
 // (no passive load, no antenna behind the loss, an arithmetic fault) is left out.
-std::vector<BandPoint> band(ui::Form& f, const touchstone::Network& sweep);
+std::vector<BandPoint> band(const ui::Form& f, const touchstone::Network& sweep);
 
 // What a saved moved sweep says of itself, one comment line each: the source file, the cable, the shift
 // in degrees and metres, the direction and the line model. Empty while no line result stands.
-std::vector<std::string> bandComments(ui::Form& f, const touchstone::Network& sweep);
+std::vector<std::string> bandComments(const ui::Form& f, const touchstone::Network& sweep);
 
 // The moved sweep as a Touchstone 1.1 one-port file, S11 on 50 ohm ("# MHz S RI R 50"), with the comments
 // before the option line.

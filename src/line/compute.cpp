@@ -148,6 +148,12 @@ void LineCompute(ui::Form& f) {
     v.shownInput = in;
     v.shownResult = {m, far, d};
     f.setText("Text22", result);
+    v.shownStamp = f.textStamp("Text22");
+}
+
+const LineVars* standingRun(const ui::Form& f) {
+    const auto& v = f.vars<LineVars>();
+    return f.stands(names::kResult, v.shownStamp) ? &v : nullptr;
 }
 
 } // namespace line

@@ -15,6 +15,17 @@ namespace line {
 
 using num::Real;
 
+// The panel's controls that code outside its handlers names (the import, the chart, the drop of a file).
+namespace names {
+inline constexpr const char* kPanel = "Frame11";
+inline constexpr const char* kResistance = "Text23"; // the measured impedance, ohm
+inline constexpr const char* kReactance = "Text24";
+inline constexpr const char* kMhz = "Text28";
+inline constexpr const char* kTransceiverOhm = "Text26";
+inline constexpr const char* kVelocityFactor = "Text27";
+inline constexpr const char* kResult = "Text22";
+} // namespace names
+
 // Window-level variables of the line panel, kept between runs. A run writes them step by step, so a run
 // stopped by an arithmetic fault leaves those it reached (the frequency of the catalog refresh, the power
 // the exchange divides by).
@@ -46,6 +57,7 @@ struct LineVars {
     // ---- what Text22 shows: the inputs and results of the latest completed run ----
     LineInput shownInput;
     LineResult shownResult;
+    std::uint64_t shownStamp = 0; // Text22's stamp when the run wrote it
 
     bool operator==(const LineVars&) const = default;
 };
@@ -73,6 +85,10 @@ void option11Click(ui::Form& f);
 
 // Moves the measured impedance along the line and writes the far point's values into Text22.
 void LineCompute(ui::Form& f);
+
+// The variables of the run whose result stands in Text22 (shownInput, shownResult); null while none
+// stands.
+const LineVars* standingRun(const ui::Form& f);
 
 // The antenna-end search (searchAntennaSwr) on the window's variables: the SWR whose reflection, seen
 // through the total loss LLOSA, equals the measured ratio PRINIZ, from Int(LSWRL). Leaves the candidate in

@@ -332,4 +332,23 @@ std::string swrText(double swr, char decimalSign) {
     return num::Format(swr, "0.000", decimalSign);
 }
 
+std::string designText(const Design& d, char decimalSign) {
+    const auto ohm = [&](double x) {
+        return reactanceText(x, decimalSign) + (std::isfinite(x) ? " ohm" : "");
+    };
+    const auto part = [&](const Part& p) { return partText(p, decimalSign); };
+    return "Series " + ohm(d.seriesX) + ": " + part(d.series) + "\nShunt " + ohm(d.shuntX) + ": " +
+           part(d.shunt) + "\nE24 " + part(d.seriesE24) + ", " + part(d.shuntE24) + " SWR " +
+           swrText(d.e24Swr, decimalSign) + "; E12 " + part(d.seriesE12) + ", " + part(d.shuntE12) + " SWR " +
+           swrText(d.e12Swr, decimalSign);
+}
+
+std::string stubText(const Stub& s, double rs, char decimalSign) {
+    const auto deg = [&](double v) { return degreesText(v, decimalSign); };
+    const auto m = [&](double v) { return num::Format(v, "0.000", decimalSign); };
+    return "Stub on a " + num::Format(rs, "0.0", decimalSign) + " ohm line: at " + deg(s.distanceDeg) +
+           "\xC2\xB0 (" + m(s.distanceM) + " m) from the load, open " + deg(s.openDeg) + "\xC2\xB0 (" +
+           m(s.openM) + " m) or shorted " + deg(s.shortDeg) + "\xC2\xB0 (" + m(s.shortM) + " m)";
+}
+
 } // namespace match

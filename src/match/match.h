@@ -96,4 +96,12 @@ std::string degreesText(double deg, char decimalSign = '.'); // 9 significant di
 std::string metresText(double m, char decimalSign = '.');    // 9 significant digits
 std::string swrText(double swr, char decimalSign = '.');     // 3 decimals ("1.024")
 
+// A design as the chart window lists it, three lines: the series and the shunt element (reactance and
+// exact part), then the E24 and the E12 parts with the SWR each gives:
+// "Series 25.5 ohm: 287.1nH\nShunt -122.4 ohm: 92.8pF\nE24 270nH, 91pF SWR 1.058; E12 270nH, 100pF SWR 1.134"
+std::string designText(const Design& d, char decimalSign = '.');
+// The single stub as the chart window shows it, on a line of rs ohm: the distance from the load, the open
+// and the shorted stub, in degrees and metres.
+std::string stubText(const Stub& s, double rs, char decimalSign = '.');
+
 } // namespace match

@@ -5,11 +5,21 @@
 #include "ui/form.h"
 
 #include <complex>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace point {
 
 using num::Real;
+
+// The panel's controls that code outside its handlers names (the import, the chart, the drop of a file).
+namespace names {
+inline constexpr const char* kPanel = "Frame1";
+inline constexpr const char* kResistance = "Text7"; // the measured impedance, ohm
+inline constexpr const char* kReactance = "Text8";
+inline constexpr const char* kSwrResult = "Text4"; // SWR and auxiliary data
+} // namespace names
 
 // The reflection data of an impedance against a reference impedance, as the SWR calculation gives them.
 struct ReflectionData {
@@ -40,8 +50,9 @@ struct PointVars {
     Real R1, X1;
     // the return loss (RetLoss) and phase (SCRF) of the latest SWR calculation that had them
     KeptReflection kept;
-    // the impedance of the result in Text4, ohm
+    // the impedance of the result in Text4, ohm, and Text4's stamp when it was written
     std::complex<double> shownLoad;
+    std::uint64_t shownStamp = 0;
 
     // power, voltage and current at the measured impedance
     Real V1, PWR1, Pdbm, I1; // from a voltage: rms volts, watts, dBm, amperes
@@ -54,6 +65,9 @@ struct PointVars {
 
 // Command4: SWR, return loss, reflected power, reflection coefficient and admittance into Text4.
 void command4Click(ui::Form& f);
+
+// The measured impedance (ohm) of the SWR result that stands in Text4; nothing while none stands.
+std::optional<std::complex<double>> standingLoad(const ui::Form& f);
 
 // Command1: power (W and dBm) and current from the voltage in Text9, into Text2.
 void command1Click(ui::Form& f);

@@ -104,7 +104,15 @@ void command4Click(ui::Form& f) {
         out = "Insert a proper Forward Power value!";
     v.shownLoad = load;
     f.setText("Text4", out);
+    v.shownStamp = f.textStamp("Text4");
     f.setBold("Text4", true);
+}
+
+std::optional<std::complex<double>> standingLoad(const ui::Form& f) {
+    const auto& v = f.vars<PointVars>();
+    if (!f.stands(names::kSwrResult, v.shownStamp))
+        return std::nullopt;
+    return v.shownLoad;
 }
 
 } // namespace point

@@ -2,6 +2,7 @@
 #include "tuner/tuner.h"
 
 #include "numeric/numtext.h"
+#include "numeric/routines.h"
 
 #include <cmath>
 
@@ -159,6 +160,21 @@ void command8Click(ui::Form& f) {
     if (!(v.TUNTRASSLOG > 0))
         f.setText("Text5", "Tuner GAIN = " + F(abs(v.TUNTRASSLOG), "0.0000") + " dB (" + F(v.TPG, "0.00") +
                                "%)" + " CHECK DATA!" + "\r\n" + waves);
+    v.shownStamp = f.textStamp("Text5");
+}
+
+std::optional<Standing> standingResult(const ui::Form& f) {
+    const auto& v = f.vars<TunerVars>();
+    if (!f.stands(names::kReport, v.shownStamp))
+        return std::nullopt;
+    Standing s{{v.ELR.value(), v.ELX.value()}, std::nullopt};
+    try {
+        s.input = std::complex<double>(num::ZRFromGam(50, v.B1R, v.B1X, 1).value(),
+                                       num::ZXFromGam(50, v.B1R, v.B1X, 1).value());
+    } catch (const num::ArithFault&) {
+        // an open circuit at the input: off every chart
+    }
+    return s;
 }
 
 } // namespace tuner

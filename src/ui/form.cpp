@@ -37,6 +37,7 @@ void Form::addControl(Control c) {
         throw std::logic_error("duplicate control " + c.name);
     index_.emplace(c.name, static_cast<int>(controls_.size()));
     controls_.push_back(std::move(c));
+    stamps_.push_back(++lastStamp_);
     slots_.emplace_back();
 }
 
@@ -85,6 +86,8 @@ void Form::load() {
         focus_ = focusOrder_.front();
     start_.taken = true;
     start_.controls = controls_;
+    start_.stamps = stamps_;
+    start_.lastStamp = lastStamp_;
     start_.focus = focus_;
     start_.messageCount = messageCount_;
     start_.decimalSign = decimalSign_;
@@ -98,6 +101,8 @@ void Form::restart() {
     if (!start_.taken)
         throw std::logic_error("restart before load");
     controls_ = start_.controls; // element by element: the strings keep their storage
+    stamps_ = start_.stamps;
+    lastStamp_ = start_.lastStamp;
     focus_ = start_.focus;
     messageCount_ = start_.messageCount;
     decimalSign_ = start_.decimalSign;
@@ -220,6 +225,7 @@ void Form::changeText(Control& c, std::string text) {
     if (c.text == text)
         return;
     c.text = std::move(text);
+    renewStamp(c);
     const int i = static_cast<int>(&c - controls_.data());
     notify(c, Property::Text);
     if (!(c.kind == Kind::ComboBox && c.pickOnly))
@@ -408,6 +414,7 @@ bool Form::userType(std::string_view name, char32_t ch) {
     // An appended character always changes the text: append in place, then raise Change.
     Control& c = writableControl(name);
     c.text += utf8(static_cast<char32_t>(code));
+    renewStamp(c);
     notify(c, Property::Text);
     raise(static_cast<int>(&c - controls_.data()), Event::Change);
     return true;
@@ -451,6 +458,7 @@ bool Form::userPick(std::string_view combo, std::string_view item) {
         return false;
     if (c.text != item) {
         c.text = std::string(item);
+        renewStamp(c);
         notify(c, Property::Text); // a pick from the list raises no Change
     }
     return true;
@@ -494,6 +502,30 @@ bool Form::userTab(bool backwards) {
         if (c.kind == Kind::OptionButton && !c.value)
             continue; // an option group is one stop: its selected button
         return userFocus(c.name);
+    }
+    return false;
+}
+
+bool Form::userArrow(std::string_view option, bool forward) {
+    const Control& c = control(option);
+    if (c.kind != Kind::OptionButton)
+        return false;
+    std::vector<const Control*> group; // the buttons of its frame, in the window's order
+    int at = 0;
+    for (const Control& o : controls_) {
+        if (o.kind != Kind::OptionButton || o.container != c.container)
+            continue;
+        if (&o == &c)
+            at = static_cast<int>(group.size());
+        group.push_back(&o);
+    }
+    const int n = static_cast<int>(group.size());
+    for (int step = 1; step < n; ++step) {
+        const Control& next = *group[static_cast<std::size_t>(((at + (forward ? step : -step)) % n + n) % n)];
+        if (next.enabled) {
+            const std::string name = next.name; // the click's handlers may change the controls
+            return userClick(name);
+        }
     }
     return false;
 }

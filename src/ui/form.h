@@ -6,6 +6,7 @@
 
 #include <array>
 #include <concepts>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -83,6 +84,13 @@ class Form {
     const std::vector<std::string>& focusOrder() const { return focusOrder_; }
 
     const std::string& text(std::string_view name) const { return control(name).text; }
+    // A number that every change of the control's text renews (never 0). A handler that wrote a result
+    // keeps it beside the result's numbers; the result stands for as long as the field keeps that stamp,
+    // whoever empties or overwrites it (see stands).
+    std::uint64_t textStamp(std::string_view name) const { return stamps_[indexOf(name)]; }
+    bool stands(std::string_view resultField, std::uint64_t kept) const {
+        return kept != 0 && textStamp(resultField) == kept;
+    }
     double val(std::string_view name) const; // the field's text as a number; may throw an overflow
     // Sets the text of a text box or combo box. A change of text raises the control's Change.
     void setText(std::string_view name, std::string text);
@@ -130,6 +138,16 @@ class Form {
         }
         return *static_cast<T*>(slot.now.get());
     }
+    // The same for a reader: the struct as it stands, or a new one's values where no handler has used it
+    // yet. It makes nothing.
+    template <class T> const T& vars() const {
+        const auto it = vars_.find(std::type_index(typeid(T)));
+        if (it == vars_.end()) {
+            static const T fresh{};
+            return fresh;
+        }
+        return *static_cast<const T*>(it->second.now.get());
+    }
 
     // ---- what the operator does (the binding's and the script driver's side) ---------------------
     // Each returns false when the control cannot take the action (disabled, wrong kind); then nothing
@@ -151,6 +169,9 @@ class Form {
     bool userScroll(std::string_view scrollBar, int v);
     bool userAccel(char key);
     bool userTab(bool backwards = false);
+    // An arrow key on a focused option button: the next (or previous) enabled button of its group, round
+    // the group, is clicked. False when the control is no option button or no other button can take it.
+    bool userArrow(std::string_view option, bool forward);
     const Control* accelTarget(char key) const;
 
     // The binding listens here to mirror property changes in its widgets.
@@ -169,6 +190,9 @@ class Form {
     void runGuarded(const Handler& h, const std::string& resultField);
     void notify(const Control& c, Property p);
     void changeText(Control& c, std::string text); // store and raise Change when it differs
+    void renewStamp(const Control& c) {
+        stamps_[static_cast<std::size_t>(&c - controls_.data())] = ++lastStamp_;
+    }
     bool isTextual(const Control& c) const;
 
     struct Hash {
@@ -176,6 +200,8 @@ class Form {
         std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
     };
     std::vector<Control> controls_;
+    std::vector<std::uint64_t> stamps_; // textStamp of each control
+    std::uint64_t lastStamp_ = 0;
     std::vector<Slots> slots_;
     std::unordered_map<std::string, int, Hash, std::equal_to<>> index_;
     std::vector<std::string> focusOrder_;
@@ -193,6 +219,8 @@ class Form {
     struct Start {
         bool taken = false;
         std::vector<Control> controls;
+        std::vector<std::uint64_t> stamps;
+        std::uint64_t lastStamp = 0;
         std::string focus;
         int messageCount = 0;
         char decimalSign = '.';

@@ -3,6 +3,7 @@
 #include "line/line.h"
 #include "numeric/numtext.h"
 #include "numeric/reflection.h"
+#include "point/point.h"
 #include "tuner/tuner.h"
 
 #include <cmath>
@@ -107,18 +108,18 @@ bool importNetwork(ui::Form& f, ImportTarget target, double mhz, const touchston
         if (!z)
             return false;
         if (target == ImportTarget::Point) {
-            put(w, "Text7", "Text8", *z);
+            put(w, point::names::kResistance, point::names::kReactance, *z);
         } else {
-            put(w, "Text23", "Text24", *z);
+            put(w, line::names::kResistance, line::names::kReactance, *z);
             // The frequency as asked, every digit: 199.999646 MHz is not 200.
-            w.emplace_back("Text28", num::Shortest(mhz));
+            w.emplace_back(line::names::kMhz, num::Shortest(mhz));
         }
         break;
     }
     case ImportTarget::Antenna: {
         // The antenna is a one-port: S11 as measured at port 1, moved to 50 ohm.
         const Complex g = touchstone::renormalise(s[0], n.reference[0], 50.0);
-        put(w, "Text30", "Text34", g);
+        put(w, tuner::names::kAntennaRe, tuner::names::kAntennaIm, g);
         for (const auto& [field, text] : w)
             if (!tuner::antennaComponentFits(f, field, num::Val(text)))
                 return false;
@@ -132,10 +133,11 @@ bool importNetwork(ui::Form& f, ImportTarget target, double mhz, const touchston
                                                          " MHz have no values on 50 ohm.");
                 return false;
             }
-        put(w, "Text36", "Text37", s50[0]);
-        put(w, "Text33", "Text32", s50[1]);
-        put(w, "Text31", "Text35", s50[3]);
-        put(w, "Text38", "Text39", s50[2]); // last: nothing copies S21 over it afterwards
+        using namespace tuner::names;
+        put(w, kS11Re, kS11Im, s50[0]);
+        put(w, kS21Re, kS21Im, s50[1]);
+        put(w, kS22Re, kS22Im, s50[3]);
+        put(w, kS12Re, kS12Im, s50[2]); // last: nothing copies S21 over it afterwards
         break;
     }
     }
@@ -162,7 +164,7 @@ bool importMeasurement(ui::Form& f, ImportTarget target, double mhz, const std::
     return importNetwork(f, target, mhz, n);
 }
 
-const touchstone::Network* lineSweep(ui::Form& f) {
+const touchstone::Network* lineSweep(const ui::Form& f) {
     return f.vars<ImportVars>().lineSweep.get();
 }
 
@@ -175,6 +177,28 @@ std::string importNote(ImportTarget target, double mhz) {
         return {};
     return num::Shortest(mhz) + " MHz is beyond the range of the cable data (up to " +
            num::Shortest(line::kCableDataMaxMhz) + " MHz): the line's results are not guaranteed.";
+}
+
+const std::vector<std::pair<const char*, ImportTarget>>& importPanels() {
+    static const std::vector<std::pair<const char*, ImportTarget>> panels = {
+        {tuner::names::kAntennaPanel, ImportTarget::Antenna},
+        {tuner::names::kPanel, ImportTarget::Tuner},
+        {line::names::kPanel, ImportTarget::Line},
+        {point::names::kPanel, ImportTarget::Point},
+    };
+    return panels;
+}
+
+double importStartMhz(const ui::Form& f, const touchstone::Network& n) {
+    double start = n.samples.front().hz / 1e6;
+    try {
+        const double line = num::Val(f.text(line::names::kMhz));
+        if (line * 1e6 >= n.samples.front().hz && line * 1e6 <= n.samples.back().hz)
+            start = line;
+    } catch (const num::ArithFault&) {
+        // a frequency too large for a double: the file's first point
+    }
+    return start;
 }
 
 } // namespace wiring

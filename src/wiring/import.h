@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace wiring {
 
@@ -47,7 +49,15 @@ void showRefusedFile(ui::Form& f, const touchstone::Error& e);
 // The last sweep imported into the line panel, as a one-port on its file's reference (S11 of a two-port
 // file); null when none was, or when a measured point or frequency was typed into the panel since: the
 // sweep no longer belongs to it.
-const touchstone::Network* lineSweep(ui::Form& f);
+const touchstone::Network* lineSweep(const ui::Form& f);
+
+// The panels a file dropped on the window goes to, each by its frame, innermost first (a frame inside
+// another comes before it): the drop picks the first whose frame lies under the drop point.
+const std::vector<std::pair<const char*, ImportTarget>>& importPanels();
+
+// The frequency the import dialog starts at: the line panel's frequency when the file covers it, else
+// the file's first point (which has one: a read file has points).
+double importStartMhz(const ui::Form& f, const touchstone::Network& n);
 
 // Drops the line panel's sweep (the wiring does it on a change of R, X or the frequency).
 void dropLineSweep(ui::Form& f);

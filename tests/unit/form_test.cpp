@@ -2,6 +2,7 @@
 #include "numeric/checked.h"
 #include "tools/formscript/formscript.h"
 #include "ui/form.h"
+#include "ui/panels.h"
 #include "wiring/wiring.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +203,57 @@ TEST_F(SmallWindow, AFaultInANestedEventStopsOnlyThatHandler) {
     f.userClick("Btn");
     EXPECT_EQ(f.text("A"), "went on");
     EXPECT_EQ(ports.log, (V{"msgbox Arithmetic Error: Invalid operation: the calculation was stopped."}));
+}
+
+TEST_F(SmallWindow, ArrowKeysClickTheNextEnabledButtonOfTheGroup) {
+    f.userFocus("O1");
+    events.clear();
+    EXPECT_TRUE(f.userArrow("O1", true));
+    EXPECT_EQ(f.control("O2").value, 1);
+    EXPECT_EQ(f.control("Other").value, 0) << "another container is another group";
+    EXPECT_TRUE(f.userArrow("O2", true)); // round the group
+    EXPECT_EQ(f.control("O1").value, 1);
+    EXPECT_EQ(events,
+              (V{"O1.LostFocus", "O2.GotFocus", "O2.Click", "O2.LostFocus", "O1.GotFocus", "O1.Click"}));
+    f.setEnabled("O2", false);
+    EXPECT_FALSE(f.userArrow("O1", false)) << "no other button can take it";
+    EXPECT_FALSE(f.userArrow("A", true)) << "no option button";
+}
+
+// A result stands while its field keeps the text the handler wrote: any change renews the stamp, also one
+// that puts the same text back; a restart gives the start's stamps back.
+TEST_F(SmallWindow, AResultStandsUntilItsFieldChanges) {
+    f.setText("A", "result");
+    const std::uint64_t kept = f.textStamp("A");
+    f.setText("A", "result");
+    EXPECT_TRUE(f.stands("A", kept));
+    f.userEdit("A", "other");
+    f.userEdit("A", "result");
+    EXPECT_FALSE(f.stands("A", kept));
+    EXPECT_FALSE(f.stands("B", 0)) << "nothing was kept";
+    f.restart();
+    EXPECT_NE(f.textStamp("A"), kept);
+}
+
+// What "Copia tutti i risultati" copies: each panel's caption, then its results after their names.
+TEST(RealWindow, ResultsTextHoldsThePanelsWithAResult) {
+    std::ostringstream out;
+    formscript::Session s(out);
+    const auto shown = [](const std::string& t) { return "<" + t + ">"; };
+    const std::string start = ui::resultsText(s.form(), shown);
+    EXPECT_EQ(start.find("<Calcolo di tensione, potenza, corrente, SWR>"), std::string::npos) << start;
+    for (const char* line :
+         {"type Text7 100", "type Text8 0", "type Text9 10", "click Command1", "click Command4"})
+        s.execute(line);
+    const std::string text = ui::resultsText(s.form(), shown);
+    const std::string& swr = s.form().text("Text4");
+    ASSERT_NE(swr.find("\r\n"), std::string::npos);
+    // The point panel first, a result of more lines below its name, the line panel after an empty line.
+    EXPECT_EQ(text.rfind("<Calcolo di tensione, potenza, corrente, SWR>\n<", 0), 0u) << text;
+    EXPECT_NE(text.find(">: " + s.form().text("Text2") + "\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(">:\n" + swr.substr(0, swr.find('\r')) + "\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n\n" + start), std::string::npos) << text;
+    EXPECT_EQ(text.find('\r'), std::string::npos);
 }
 
 TEST(FormScript, ErrorsNameTheLine) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 #include <cmath>
 #include <complex>
 #include <ostream>
@@ -365,6 +367,23 @@ TEST(Texts, NumbersAsTheyAreShown) {
     EXPECT_EQ(match::partText({match::PartKind::Capacitor, 82.0012e-12}, ','), "82,0012pF");
     EXPECT_EQ(match::swrText(1.0326, ','), "1,033");
     EXPECT_EQ(match::reactanceText(-1.5e-20, ','), "-1,5e-20");
+}
+
+// The chart window's list: a 100 ohm load on 50 ohm at 1e6 rad/s, where the reactances are 50 and 100 ohm.
+TEST(Texts, DesignsAndStubAsTheChartWindowListsThem) {
+    const match::Result r = match::design({100, 0}, 1e6 / (2 * std::numbers::pi), 50);
+    ASSERT_EQ(r.designs.size(), 2u);
+    EXPECT_EQ(
+        match::designText(r.designs[0]),
+        "Series 50 ohm: 50uH\nShunt -100 ohm: 10nF\nE24 51uH, 10nF SWR 1.020; E12 47uH, 10nF SWR 1.062");
+    EXPECT_EQ(
+        match::designText(r.designs[1], ','),
+        "Series -50 ohm: 20nF\nShunt 100 ohm: 100uH\nE24 20nF, 100uH SWR 1,000; E12 22nF, 100uH SWR 1,095");
+    // arctan(sqrt(2)) from the load, where the conductance is 1/Rs.
+    EXPECT_EQ(
+        match::stubText(r.stub, 50, ','),
+        "Stub on a 50,0 ohm line: at 54,7356103\xC2\xB0 (286,397 m) from the load, open 144,73561\xC2\xB0 "
+        "(757,310 m) or shorted 54,7356103\xC2\xB0 (286,397 m)");
 }
 
 } // namespace

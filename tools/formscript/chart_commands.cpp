@@ -20,21 +20,14 @@ namespace {
 
 // The impedance a window source shows now, or nothing with the reason.
 // The sources are the chart's markers: a marker stands while its panel's result stands.
-std::optional<std::complex<double>> windowImpedance(ui::Form& f, const std::string& source,
+std::optional<std::complex<double>> windowImpedance(const ui::Form& f, const std::string& source,
                                                     std::string& reason) {
-    static const std::pair<const char*, const char*> kSources[] = {
-        {"point", "no point impedance computed"},
-        {"line.measured", "no line result"},
-        {"line.far", "no far point computed"},
-        {"tuner.antenna", "no tuner result"},
-    };
-    for (const auto& [name, missing] : kSources) {
-        if (source != name)
+    for (const chart::MatchSource& s : chart::kMatchSources) {
+        if (source != s.marker)
             continue;
-        for (const chart::Marker& m : chart::picture(f).markers)
-            if (m.name == source)
-                return m.z;
-        reason = missing;
+        if (const auto z = chart::markerImpedance(chart::picture(f), source))
+            return z;
+        reason = s.missing;
         return std::nullopt;
     }
     throw ScriptError("match takes point, line.far, line.measured, tuner.antenna or R,X, not '" + source +

@@ -322,6 +322,8 @@ void ChartWindow::showSourceImpedance(std::optional<Complex> z) {
 }
 
 void ChartWindow::setLineValues(double mhz, double rtxOhm) {
+    lineMhz_ = mhz;
+    lineRtxOhm_ = rtxOhm;
     filling_ = true;
     if (lineFrequency_->isChecked())
         mhz_->setText(plain(mhz));
@@ -335,8 +337,9 @@ MatchInputs ChartWindow::matchInputs() const {
     in.source = MatchSource(source_->currentIndex());
     in.typedZ = {number(typedR_).value_or(NAN), number(typedX_).value_or(NAN)};
     in.lineFrequency = lineFrequency_->isChecked();
-    in.mhz = number(mhz_).value_or(NAN);
-    in.rs = number(rs_).value_or(NAN);
+    // The line's values as numbers; the fields only show them until the operator types their own.
+    in.mhz = in.lineFrequency ? lineMhz_ : number(mhz_).value_or(NAN);
+    in.rs = rsTyped_ ? number(rs_).value_or(NAN) : lineRtxOhm_;
     return in;
 }
 

@@ -37,9 +37,9 @@ enum class MatchSource { Point, LineFar, LineMeasured, TunerAntenna, Typed };
 struct MatchInputs {
     MatchSource source;
     Complex typedZ;     // ohm, for MatchSource::Typed
-    bool lineFrequency; // the frequency of the line panel, else mhz
+    bool lineFrequency; // mhz is the line panel's frequency (else the operator's)
     double mhz;
-    double rs; // ohm
+    double rs; // ohm: the line panel's transceiver impedance until the operator types one
 };
 
 // The small schematic of a design: source, series element, shunt element to ground, load.
@@ -118,6 +118,9 @@ class ChartWindow : public QWidget {
     QLineEdit* mhz_ = nullptr;
     QLineEdit* rs_ = nullptr;
     bool rsTyped_ = false;
+    // The line panel's frequency and transceiver impedance, as last set (the fields' first texts before).
+    double lineMhz_ = 14;
+    double lineRtxOhm_ = 50;
     QListWidget* designList_ = nullptr;
     QLabel* stub_ = nullptr;
     QLabel* matchMessage_ = nullptr;

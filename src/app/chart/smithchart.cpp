@@ -28,15 +28,6 @@ namespace {
 constexpr const char* kFeatureName = "smithChart";
 constexpr int kPathStepsPerElement = 40;
 
-// A field's number as the window reads it; 0 for a text that is none or too large.
-double fieldValue(ui::Form& f, const char* name) {
-    try {
-        return num::Val(f.text(name));
-    } catch (const std::exception&) {
-        return 0.0;
-    }
-}
-
 class SmithChartFeature : public QObject {
   public:
     explicit SmithChartFeature(MainWindow& main) : QObject(&main), main_(main) {
@@ -84,12 +75,12 @@ class SmithChartFeature : public QObject {
     }
 
     void refresh() {
-        ui::Form& f = main_.form();
-        const chart::Picture picture = chart::picture(f);
-        markers_.clear();
-        for (const chart::Marker& m : picture.markers)
-            markers_.push_back({m.name, m.z});
-        chart_->setPicture(markers_, picture.linePath);
+        const ui::Form& f = main_.form();
+        picture_ = chart::picture(f);
+        std::vector<ChartMarker> markers;
+        for (const chart::Marker& m : picture_.markers)
+            markers.push_back({m.name, m.z});
+        chart_->setPicture(std::move(markers), picture_.linePath);
 
         // The band of a sweep imported into the line panel, moved along the line of the standing result.
         band_.clear();
@@ -102,77 +93,43 @@ class SmithChartFeature : public QObject {
             moved.push_back(b.moved);
             samples.push_back({b.mhz, b.swrMeasured, b.swrMoved, b.totalLossDb});
         }
-        chart_->setBand(std::move(measured), std::move(moved), std::move(samples), fieldValue(f, "Text28"));
-        chart_->setLineValues(fieldValue(f, "Text28"), fieldValue(f, "Text26"));
+        const chart::LineFields line = chart::lineFields(f);
+        chart_->setBand(std::move(measured), std::move(moved), std::move(samples), line.mhz);
+        chart_->setLineValues(line.mhz, line.transceiverOhm);
         designs();
     }
 
-    // The impedance the matching part works on, from the chosen source; false when it has none now.
-    bool sourceImpedance(const MatchInputs& in, Complex& z) const {
-        if (in.source == MatchSource::Typed) {
-            z = in.typedZ;
-            return true;
-        }
-        const char* name = in.source == MatchSource::Point          ? "point"
-                           : in.source == MatchSource::LineFar      ? "line.far"
-                           : in.source == MatchSource::LineMeasured ? "line.measured"
-                                                                    : "tuner.antenna";
-        for (const ChartMarker& m : markers_)
-            if (m.name == name) {
-                z = m.z;
-                return true;
-            }
-        return false;
+    // The impedance the matching part works on, from the chosen source; nothing when it has none now.
+    std::optional<Complex> sourceImpedance(const MatchInputs& in) const {
+        if (in.source == MatchSource::Typed)
+            return in.typedZ;
+        return chart::markerImpedance(picture_, chart::kMatchSources[static_cast<int>(in.source)].marker);
     }
 
     void designs() {
         if (!chart_)
             return;
-        ui::Form& f = main_.form();
+        const ui::Form& f = main_.form();
         const char sign = f.decimalSign();
         const MatchInputs in = chart_->matchInputs();
-        Complex z;
-        const bool found = sourceImpedance(in, z);
-        chart_->showSourceImpedance(found ? std::optional<Complex>(z) : std::nullopt);
-        if (!found) {
+        const std::optional<Complex> z = sourceImpedance(in);
+        chart_->showSourceImpedance(z);
+        if (!z) {
             chart_->setDesigns(
                 {}, {}, QStringLiteral("No impedance from this source: compute it in the window first."));
             return;
         }
-        const double mhz = in.lineFrequency ? fieldValue(f, "Text28") : in.mhz;
-        const match::Result r = match::design(z, mhz * 1e6, in.rs, chart::stubVelocityFactor(f));
+        const match::Result r = match::design(*z, in.mhz * 1e6, in.rs, chart::stubVelocityFactor(f));
         if (!r.none.empty()) {
             chart_->setDesigns({}, {}, QString::fromStdString(r.none));
             return;
         }
         std::vector<DesignRow> rows;
-        for (const match::Design& d : r.designs) {
-            const auto ohm = [&](double x) {
-                return QString::fromStdString(match::reactanceText(x, sign)) +
-                       (std::isfinite(x) ? QStringLiteral(" ohm") : QString());
-            };
-            const QString text =
-                QStringLiteral("Series %1: %2\nShunt %3: %4\nE24 %5, %6 SWR %7; E12 %8, %9 SWR %10")
-                    .arg(ohm(d.seriesX), QString::fromStdString(match::partText(d.series, sign)),
-                         ohm(d.shuntX), QString::fromStdString(match::partText(d.shunt, sign)),
-                         QString::fromStdString(match::partText(d.seriesE24, sign)),
-                         QString::fromStdString(match::partText(d.shuntE24, sign)),
-                         QString::fromStdString(match::swrText(d.e24Swr, sign)),
-                         QString::fromStdString(match::partText(d.seriesE12, sign)),
-                         QString::fromStdString(match::partText(d.shuntE12, sign)))
-                    .arg(QString::fromStdString(match::swrText(d.e12Swr, sign)));
-            rows.push_back({d.topology == match::Topology::ShuntLoad, d.seriesX, d.shuntX, text,
-                            match::path(d, z, in.rs, kPathStepsPerElement)});
-        }
-        const auto deg = [&](double v) { return QString::fromStdString(match::degreesText(v, sign)); };
-        const auto m = [&](double v) { return QString::fromStdString(num::Format(v, "0.000", sign)); };
-        const QString stub =
-            QStringLiteral("Stub on a %1 ohm line: at %2\u00B0 (%3 m) from the load, open %4\u00B0 (%5 m) or "
-                           "shorted %6\u00B0 (%7 m)")
-                .arg(QString::fromStdString(num::Format(in.rs, "0.0", sign)), deg(r.stub.distanceDeg),
-                     m(r.stub.distanceM), deg(r.stub.openDeg), m(r.stub.openM), deg(r.stub.shortDeg),
-                     m(r.stub.shortM));
-        chart_->setDesigns(std::move(rows), stub, {});
+        for (const match::Design& d : r.designs)
+            rows.push_back({d.topology == match::Topology::ShuntLoad, d.seriesX, d.shuntX,
+                            QString::fromStdString(match::designText(d, sign)),
+                            match::path(d, *z, in.rs, kPathStepsPerElement)});
+        chart_->setDesigns(std::move(rows), QString::fromStdString(match::stubText(r.stub, in.rs, sign)), {});
     }
 
     // Writes the moved sweep as formscript's `export` does: Touchstone 1.1, S11 on 50 ohm.
@@ -198,7 +155,7 @@ class SmithChartFeature : public QObject {
     MainWindow& main_;
     ChartWindow* chart_ = nullptr;
     // What the window computed, as the chart shows it.
-    std::vector<ChartMarker> markers_;
+    chart::Picture picture_;
     std::vector<chart::BandPoint> band_;
 };
 

@@ -3,6 +3,7 @@
 #include "app/form/widgets.h"
 #include "app/i18n/language.h"
 #include "ui/controlset.h"
+#include "ui/panels.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -458,28 +459,8 @@ QMenu* QtWindow::resultMenu(QWidget* w) {
 }
 
 QString QtWindow::resultsText() const {
-    QStringList panels;
-    for (const ui::Control& panel : form_.controls()) {
-        if (panel.kind != ui::Kind::Frame || !panel.container.empty())
-            continue;
-        QStringList lines;
-        for (const ui::Control& c : form_.controls()) {
-            if (!c.result || c.text.empty())
-                continue;
-            const ui::Control* top = &c;
-            while (!top->container.empty())
-                top = &form_.control(top->container);
-            if (top != &panel)
-                continue;
-            const QString text = shownText(c.text);
-            const QString name = windowText(c.accessibleName); // in the window's language
-            lines << (text.contains(QLatin1Char('\n')) ? name + QStringLiteral(":\n") + text
-                                                       : name + QStringLiteral(": ") + text);
-        }
-        if (!lines.isEmpty())
-            panels << windowText(panel.text) + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
-    }
-    return panels.isEmpty() ? QString() : panels.join(QStringLiteral("\n\n")) + QLatin1Char('\n');
+    return QString::fromStdString(
+        ui::resultsText(form_, [](const std::string& text) { return windowText(text).toStdString(); }));
 }
 
 // What a screen reader says of the control: the model's name for it and, for a result field, that it is a
@@ -590,14 +571,8 @@ void QtWindow::maskBorderless() {
 // controls that line up in twips line up in pixels.
 QRect QtWindow::pixelRect(const ui::Control& c) const {
     auto origin = [this](const ui::Control& of) {
-        int left = 0, top = 0;
-        for (const ui::Control* x = &of;; x = &form_.control(x->container)) {
-            left += x->geom.left;
-            top += x->geom.top;
-            if (x->container.empty())
-                break;
-        }
-        return QPoint(left, top);
+        const ui::Point p = ui::windowOrigin(form_, of);
+        return QPoint(p.left, p.top);
     };
     const QPoint at = origin(c);
     const QPoint holder = c.container.empty() ? QPoint(0, 0) : origin(form_.control(c.container));
@@ -883,24 +858,8 @@ bool QtWindow::sliderKey(const ui::Control& c, QKeyEvent* event) {
 }
 
 void QtWindow::arrowInGroup(const ui::Control& c, bool forward) {
-    std::vector<std::string> group;
-    int at = 0;
-    for (const ui::Control& o : form_.controls()) {
-        if (o.kind != ui::Kind::OptionButton || o.container != c.container)
-            continue;
-        if (o.name == c.name)
-            at = static_cast<int>(group.size());
-        group.push_back(o.name);
-    }
-    const int n = static_cast<int>(group.size());
-    for (int step = 1; step < n; ++step) {
-        const std::string& next = group[((at + (forward ? step : -step)) % n + n) % n];
-        if (form_.control(next).enabled) {
-            form_.userClick(next);
-            syncFocus();
-            return;
-        }
-    }
+    if (form_.userArrow(c.name, forward))
+        syncFocus();
 }
 
 // A mouse click on a button: pressed down while the mouse is held, clicked through the model on release

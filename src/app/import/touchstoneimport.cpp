@@ -53,21 +53,13 @@ QString summaryText(const touchstone::Network& n) {
                .arg(q(n.parameter), q(n.format), q(n.unit), q(n.version));
 }
 
-// The panel the file was dropped on, from the control under the drop point.
+// The panel the file was dropped on, from the frame under the drop point.
 std::optional<ImportTarget> panelAt(MainWindow& w, QPoint globalPos) {
-    QtWindow* form = w.formWindow();
-    auto inside = [&](const char* name) {
-        QWidget* c = form->widget(name);
-        return c && c->isVisible() && c->rect().contains(c->mapFromGlobal(globalPos));
-    };
-    if (inside("Frame14"))
-        return ImportTarget::Antenna;
-    if (inside("Frame13"))
-        return ImportTarget::Tuner;
-    if (inside("Frame11"))
-        return ImportTarget::Line;
-    if (inside("Frame1"))
-        return ImportTarget::Point;
+    for (const auto& [frame, target] : wiring::importPanels()) {
+        const QWidget* c = w.formWindow()->widget(frame);
+        if (c && c->isVisible() && c->rect().contains(c->mapFromGlobal(globalPos)))
+            return target;
+    }
     return std::nullopt;
 }
 
@@ -174,14 +166,7 @@ void importTouchstoneFile(MainWindow& w, const QString& path, std::optional<Impo
         wiring::showRefusedFile(f, e);
         return;
     }
-    // Start at the line panel's frequency when the file covers it, else at the file's first point.
-    double start = n.samples.front().hz / 1e6;
-    try {
-        const double line = num::Val(f.text("Text28"));
-        if (line * 1e6 >= n.samples.front().hz && line * 1e6 <= n.samples.back().hz)
-            start = line;
-    } catch (const std::exception&) {
-    }
+    const double start = wiring::importStartMhz(f, n);
     TouchstoneImportDialog dialog(n, start, preselect, &w);
     for (;;) {
         if (dialog.exec() != QDialog::Accepted)
