@@ -45,7 +45,7 @@ set(HLC_TRANSLATIONS ${CMAKE_CURRENT_LIST_DIR}/i18n/translations)
 file(GLOB HLC_APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*/*.cpp ${CMAKE_CURRENT_LIST_DIR}/*/*.h)
 # The root sees every room's headers, which lupdate reads to know each class's namespace.
 qt_add_lupdate(hamlinecalc_app TS_FILES ${HLC_TRANSLATIONS}/hamlinecalc_en.ts SOURCES ${HLC_APP_SOURCES}
-               OPTIONS -no-obsolete -locations none -tr-function-alias translate+=liveText)
+               OPTIONS -no-obsolete -locations none)
 qt_add_lrelease(app_i18n
   TS_FILES ${HLC_TRANSLATIONS}/hamlinecalc_en.ts ${HLC_TRANSLATIONS}/window_en.ts
   QM_FILES_OUTPUT_VARIABLE HLC_QM_FILES)

@@ -610,7 +610,7 @@ class LanguageTest : public QObject {
             QVERIFY(english.contains(QStringLiteral("Line: far point")));       // the source and the legend
             QVERIFY(english.contains(QStringLiteral("Total loss (dB) - MHz"))); // a plot's title
             const QStringList exportDialog = modalTexts([png] { png->click(); });
-            const QStringList saveDialog = modalTexts([c] { c->onSaveMovedSweep(); });
+            const QStringList saveDialog = modalTexts([c] { emit c->saveMovedSweepRequested(); });
             QVERIFY(exportDialog.contains(QStringLiteral("smith-chart.png")));
             QVERIFY(exportDialog.contains(QStringLiteral("PNG (*.png)")));
             QVERIFY(saveDialog.contains(QStringLiteral("Save Moved Sweep")));

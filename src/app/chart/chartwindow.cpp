@@ -115,7 +115,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     readout_ = new QLabel;
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     readout_->setMinimumHeight(readout_->fontMetrics().height() * 2 + 4);
-    chart_->onReadout = [this](const QString& text) { readout_->setText(text); };
+    connect(chart_, &SmithChartView::readoutChanged, readout_, &QLabel::setText);
 
     reference_ = new QLineEdit(QStringLiteral("50"));
     reference_->setMaximumWidth(70);
@@ -221,10 +221,7 @@ QWidget* ChartWindow::buildBandPage() {
     bandPage_ = new QWidget;
     plots_ = new BandPlotView;
     saveSweep_ = new QPushButton;
-    connect(saveSweep_, &QPushButton::clicked, this, [this] {
-        if (onSaveMovedSweep)
-            onSaveMovedSweep();
-    });
+    connect(saveSweep_, &QPushButton::clicked, this, &ChartWindow::saveMovedSweepRequested);
     auto* l = new QVBoxLayout(bandPage_);
     l->addWidget(plots_, 1);
     l->addWidget(saveSweep_, 0, Qt::AlignRight);
@@ -304,8 +301,7 @@ void ChartWindow::matchInputsEdited() {
     typedR_->setReadOnly(!typed);
     typedX_->setReadOnly(!typed);
     mhz_->setReadOnly(lineFrequency_->isChecked());
-    if (onMatchInputs)
-        onMatchInputs();
+    emit matchInputsChanged();
 }
 
 void ChartWindow::setMatchSource(MatchSource source) {

@@ -61,7 +61,6 @@ class ChartWindow : public QWidget {
     // The band of an imported sweep; an empty band hides the sweeps and disables its page.
     void setBand(std::vector<Complex> measured, std::vector<Complex> moved, std::vector<BandSample> samples,
                  double panelMhz);
-    std::function<void()> onSaveMovedSweep;
 
     // "Adattamento": the line panel's frequency and transceiver impedance as they stand now (the
     // source resistance follows the latter until the operator types one of their own).
@@ -78,8 +77,12 @@ class ChartWindow : public QWidget {
     QListWidget* designList() const { return designList_; }
     QLabel* matchMessage() const { return matchMessage_; }
     QLabel* stubLabel() const { return stub_; }
-    // Called when an input of the matching part changed; the owner computes and sets the designs.
-    std::function<void()> onMatchInputs;
+
+  signals:
+    // An input of the matching part changed: the owner computes and sets the designs.
+    void matchInputsChanged();
+    // "Salva sweep spostato...": the owner asks for a file and writes the moved sweep.
+    void saveMovedSweepRequested();
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -1,7 +1,5 @@
 #include "app/chart/smithchart.h"
 
-#include "app/i18n/language.h"
-
 #include "app/chart/chartwindow.h"
 #include "app/shell/mainwindow.h"
 #include "chart/chart.h"
@@ -11,7 +9,7 @@
 #include "wiring/import.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
@@ -19,7 +17,6 @@
 #include <QScreen>
 
 #include <cmath>
-#include <exception>
 
 namespace app {
 
@@ -28,14 +25,23 @@ namespace {
 constexpr const char* kFeatureName = "smithChart";
 constexpr int kPathStepsPerElement = 40;
 
-class SmithChartFeature : public QObject {
+} // namespace
+
+// The feature: its menu entry, the chart window made on first use, and what feeds it from the model.
+class SmithChart : public QObject {
+    Q_OBJECT
   public:
-    explicit SmithChartFeature(MainWindow& main) : QObject(&main), main_(main) {
+    explicit SmithChart(MainWindow& main) : QObject(&main), main_(main) {
         setObjectName(QString::fromLatin1(kFeatureName));
         connect(&main, &MainWindow::modelChanged, this, [this] {
             if (chart_ && chart_->isVisible())
                 refresh();
         });
+        action_ = main.viewMenu()->addAction(QString());
+        action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+        action_->setShortcutContext(Qt::ApplicationShortcut);
+        connect(action_, &QAction::triggered, this, [this] { open(); });
+        retranslate();
     }
 
     ChartWindow* chart() const { return chart_; }
@@ -44,8 +50,8 @@ class SmithChartFeature : public QObject {
         const bool first = !chart_;
         if (first) {
             chart_ = new ChartWindow(&main_); // a window of its own, closed with the main window
-            chart_->onMatchInputs = [this] { designs(); };
-            chart_->onSaveMovedSweep = [this] { saveMovedSweep(); };
+            connect(chart_, &ChartWindow::matchInputsChanged, this, [this] { designs(); });
+            connect(chart_, &ChartWindow::saveMovedSweepRequested, this, [this] { saveMovedSweep(); });
         }
         refresh();
         if (first)
@@ -56,7 +62,16 @@ class SmithChartFeature : public QObject {
         return chart_;
     }
 
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        return QObject::event(event);
+    }
+
   private:
+    void retranslate() { action_->setText(tr("Carta di Smith")); }
+
     // Beside the main window on its screen: to its right where there is room, else at the screen's right.
     void placeBesideMain() {
         QScreen* screen = main_.screen();
@@ -137,9 +152,7 @@ class SmithChartFeature : public QObject {
         if (band_.empty())
             return;
         const QString path = QFileDialog::getSaveFileName(
-            chart_, QCoreApplication::translate("app::SmithChart", "Salva sweep spostato"),
-            QCoreApplication::translate("app::SmithChart", "spostato.s1p"),
-            QStringLiteral("Touchstone (*.s1p)"));
+            chart_, tr("Salva sweep spostato"), tr("spostato.s1p"), QStringLiteral("Touchstone (*.s1p)"));
         if (path.isEmpty())
             return;
         const touchstone::Network* sweep = wiring::lineSweep(main_.form());
@@ -153,38 +166,36 @@ class SmithChartFeature : public QObject {
     }
 
     MainWindow& main_;
+    QAction* action_ = nullptr;
     ChartWindow* chart_ = nullptr;
     // What the window computed, as the chart shows it.
     chart::Picture picture_;
     std::vector<chart::BandPoint> band_;
 };
 
-SmithChartFeature* featureOf(MainWindow& window) {
-    return static_cast<SmithChartFeature*>(
-        window.findChild<QObject*>(QString::fromLatin1(kFeatureName), Qt::FindDirectChildrenOnly));
+namespace {
+
+SmithChart* featureOf(MainWindow& window) {
+    return window.findChild<SmithChart*>(QString::fromLatin1(kFeatureName), Qt::FindDirectChildrenOnly);
 }
 
 } // namespace
 
 void installSmithChart(MainWindow& window) {
-    if (featureOf(window))
-        return;
-    auto* feature = new SmithChartFeature(window);
-    QAction* action = window.viewMenu()->addAction(QString());
-    keepTranslated(action, "text", liveText("app::SmithChart", "Carta di Smith"));
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    action->setShortcutContext(Qt::ApplicationShortcut);
-    QObject::connect(action, &QAction::triggered, feature, [feature] { feature->open(); });
+    if (!featureOf(window))
+        new SmithChart(window);
 }
 
 ChartWindow* openSmithChart(MainWindow& window) {
-    SmithChartFeature* f = featureOf(window);
+    SmithChart* f = featureOf(window);
     return f ? f->open() : nullptr;
 }
 
 ChartWindow* smithChartOf(MainWindow& window) {
-    SmithChartFeature* f = featureOf(window);
+    SmithChart* f = featureOf(window);
     return f ? f->chart() : nullptr;
 }
 
 } // namespace app
+
+#include "smithchart.moc"

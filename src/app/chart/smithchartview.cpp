@@ -65,7 +65,6 @@ struct MarkerStyle {
     int hue;
     const char* caption;
 };
-constexpr const char* kContext = "app::SmithChartView";
 constexpr MarkerStyle kMarkerStyles[] = {
     {"point", 210, QT_TRANSLATE_NOOP("app::SmithChartView", "Punto")},
     {"line.measured", 30, QT_TRANSLATE_NOOP("app::SmithChartView", "Linea: punto misurato")},
@@ -114,7 +113,7 @@ void drawPolyline(QPainter& p, const Disc& d, const std::vector<Complex>& zs, do
 
 QString markerCaption(const std::string& name) {
     const MarkerStyle* s = styleOf(name);
-    return s ? QCoreApplication::translate(kContext, s->caption) : QString::fromStdString(name);
+    return s ? SmithChartView::tr(s->caption) : QString::fromStdString(name);
 }
 
 SmithChartView::SmithChartView(QWidget* parent) : QWidget(parent) {
@@ -184,8 +183,7 @@ void SmithChartView::setReadout(const QString& text) {
     if (text == readout_)
         return;
     readout_ = text;
-    if (onReadout)
-        onReadout(readout_);
+    emit readoutChanged(readout_);
 }
 
 void SmithChartView::mouseMoveEvent(QMouseEvent* event) {

@@ -55,8 +55,6 @@ class SmithChartView : public QWidget {
     Complex reflectionAt(QPointF position) const;
     // The readout of the point under the cursor, two lines; empty while the cursor is off the chart.
     QString readout() const { return readout_; }
-    // Called with the new readout whenever it changes.
-    std::function<void(const QString&)> onReadout;
     // The index of the marker drawn under a point (within a few pixels), or -1; and its tool tip text.
     int markerAt(QPointF position) const;
     QString markerToolTip(int index) const;
@@ -70,6 +68,10 @@ class SmithChartView : public QWidget {
 
     QSize sizeHint() const override { return {560, 560}; }
     QSize minimumSizeHint() const override { return {240, 240}; }
+
+  signals:
+    // The readout changed (empty when the cursor left the chart).
+    void readoutChanged(const QString& readout);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

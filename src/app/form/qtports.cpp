@@ -1,7 +1,5 @@
 #include "app/form/qtports.h"
 
-#include "app/i18n/language.h"
-
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,16 +24,14 @@ void QtPorts::openDocument(const std::string& address) {
 }
 
 void QtPorts::openFailed(const QString& address) {
-    QMessageBox box(
-        QMessageBox::Warning, liveText("app::QtPorts", "Guida").shown(),
-        liveText("app::QtPorts", "Il desktop non ha potuto aprire l'indirizzo della guida:").shown(),
-        QMessageBox::NoButton, owner_);
+    QMessageBox box(QMessageBox::Warning, tr("Guida"),
+                    tr("Il desktop non ha potuto aprire l'indirizzo della guida:"), QMessageBox::NoButton,
+                    owner_);
     box.setInformativeText(address);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QPushButton* builtIn = nullptr;
     if (builtInGuide_)
-        builtIn = box.addButton(liveText("app::QtPorts", "Apri la guida integrata").shown(),
-                                QMessageBox::AcceptRole);
+        builtIn = box.addButton(tr("Apri la guida integrata"), QMessageBox::AcceptRole);
     QPushButton* close = box.addButton(QMessageBox::Close);
     box.setDefaultButton(builtIn ? builtIn : close);
     box.setEscapeButton(close);

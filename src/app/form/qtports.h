@@ -4,6 +4,8 @@
 
 #include "ui/form.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 class QString;
@@ -13,6 +15,7 @@ class QWidget;
 namespace app {
 
 class QtPorts : public ui::Ports {
+    Q_DECLARE_TR_FUNCTIONS(app::QtPorts)
   public:
     // The window the message boxes belong to (they are modal and centred on it).
     void setOwner(QWidget* owner) { owner_ = owner; }

@@ -138,8 +138,7 @@ QtWindow::QtWindow(ui::Form& form, QWidget* parent) : QWidget(parent), form_(for
 
     form_.propertyChanged = [this](const ui::Control& c, ui::Property p) {
         push(c, p);
-        if (modelChanged)
-            modelChanged();
+        emit modelChanged();
     };
     syncFocus();
 }
@@ -439,7 +438,7 @@ QMenu* QtWindow::resultMenu(QWidget* w) {
     auto* line = qobject_cast<QLineEdit*>(w);
     auto* plain = qobject_cast<QPlainTextEdit*>(w);
     const bool selected = line ? line->hasSelectedText() : plain && plain->textCursor().hasSelection();
-    QAction* copy = menu->addAction(QCoreApplication::translate("app::QtWindow", "Copia"), w, [line, plain] {
+    QAction* copy = menu->addAction(tr("Copia"), w, [line, plain] {
         if (line)
             line->copy();
         else if (plain)
@@ -447,13 +446,12 @@ QMenu* QtWindow::resultMenu(QWidget* w) {
     });
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(selected);
-    QAction* all =
-        menu->addAction(QCoreApplication::translate("app::QtWindow", "Seleziona tutto"), w, [line, plain] {
-            if (line)
-                line->selectAll();
-            else if (plain)
-                plain->selectAll();
-        });
+    QAction* all = menu->addAction(tr("Seleziona tutto"), w, [line, plain] {
+        if (line)
+            line->selectAll();
+        else if (plain)
+            plain->selectAll();
+    });
     all->setShortcut(QKeySequence::SelectAll);
     return menu;
 }

@@ -34,6 +34,7 @@ inline constexpr int kToolTipColumns = 60;
 QString wrapToolTip(const QString& text);
 
 class QtWindow : public QWidget {
+    Q_OBJECT
   public:
     // Builds the widgets from the model as it stands (after Load) and puts the focus where the model has it.
     explicit QtWindow(ui::Form& form, QWidget* parent = nullptr);
@@ -53,8 +54,6 @@ class QtWindow : public QWidget {
 
     // Moves the toolkit's focus to the model's (also after the form is put into another widget).
     void syncFocus();
-    // Called after the model changed a property (once per property).
-    std::function<void()> modelChanged;
     // The widget that shows a control; null for the hidden lists.
     QWidget* widget(std::string_view name) const;
     // The control a widget (or one of its parts) shows; empty when it shows none.
@@ -62,6 +61,10 @@ class QtWindow : public QWidget {
 
     // Shows the captions, tool tips and accessible names in the current language (see app/language.h).
     void retranslate();
+
+  signals:
+    // The model changed a property (once per property).
+    void modelChanged();
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -48,56 +48,6 @@ QString headingName(const QString& heading) {
     return name;
 }
 
-class HelpFeature : public QObject {
-  public:
-    explicit HelpFeature(MainWindow& main) : QObject(&main), main_(main) {
-        setObjectName(QString::fromLatin1(kFeatureName));
-    }
-
-    GuideWindow* guide() const { return guide_; }
-
-    GuideWindow* open() {
-        if (!guide_) {
-            guide_ = new GuideWindow(&main_); // a window of its own, closed with the main window
-            place();
-        }
-        guide_->show();
-        guide_->raise();
-        guide_->activateWindow();
-        return guide_;
-    }
-
-  private:
-    // Beside the main window where the screen has room for it, else over the screen's free side; the
-    // window manager may place it otherwise.
-    void place() {
-        constexpr QSize kWanted(760, 820);
-        constexpr QSize kDecoration(16, 48); // title bar and borders, unknown before the window is shown
-        const QScreen* screen = main_.screen();
-        if (!screen) {
-            guide_->resize(kWanted);
-            return;
-        }
-        const QRect room = screen->availableGeometry();
-        const QSize size = kWanted.boundedTo(room.size() * 9 / 10);
-        guide_->resize(size);
-        const QRect main = main_.frameGeometry();
-        const int lastX = room.right() + 1 - size.width() - kDecoration.width();
-        const int x = room.right() - main.right() >= main.left() - room.left()
-                          ? std::min(main.right() + 1, lastX)                 // the right side has more room
-                          : main.left() - size.width() - kDecoration.width(); // the left side has
-        const int y = room.top() + std::max(0, (room.height() - size.height() - kDecoration.height()) / 4);
-        guide_->move(std::clamp(x, room.left(), std::max(room.left(), lastX)), y);
-    }
-
-    MainWindow& main_;
-    GuideWindow* guide_ = nullptr;
-};
-
-HelpFeature* featureOf(MainWindow& window) {
-    return window.findChild<HelpFeature*>(QString::fromLatin1(kFeatureName), Qt::FindDirectChildrenOnly);
-}
-
 } // namespace
 
 // ---- the guide window ---------------------------------------------------------------------------------
@@ -163,14 +113,19 @@ GuideWindow::GuideWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     });
     findField_->installEventFilter(this);
 
-    whenLanguageChanges(this, [this, label] {
+    findLabel_ = label;
+    retranslate();
+}
+
+void GuideWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && findLabel_) // not while the window is being built
         retranslate();
-        label->setText(tr("&Trova:"));
-    });
 }
 
 void GuideWindow::retranslate() {
     setWindowTitle(tr("Guida di HamLineCalc"));
+    findLabel_->setText(tr("&Trova:"));
     previous_->setText(tr("Precedente"));
     previous_->setToolTip(tr("Il punto precedente in cui compare il testo (Maiusc+F3, Maiusc+Invio)"));
     next_->setText(tr("Successivo"));
@@ -266,55 +221,125 @@ void GuideWindow::followLink(const QUrl& link) {
         QDesktopServices::openUrl(link);
 }
 
-// ---- the menu --------------------------------------------------------------------------------------------
+// ---- the feature ------------------------------------------------------------------------------------
+
+// The feature: "Guida" (F1) and "Informazioni" in the "Aiuto" menu, the guide window made on first use.
+class Help : public QObject {
+    Q_OBJECT
+  public:
+    explicit Help(MainWindow& main) : QObject(&main), main_(main) {
+        setObjectName(QString::fromLatin1(kFeatureName));
+        QMenu* menu = main.helpMenu();
+        guideAction_ = menu->addAction(QString(), this, [this] { open(); });
+        guideAction_->setShortcut(QKeySequence::HelpContents);
+        guideAction_->setShortcutContext(Qt::ApplicationShortcut); // also from the chart window
+        menu->addSeparator();
+        aboutAction_ = menu->addAction(QString(), this, [this] { showAbout(&main_); });
+        aboutAction_->setMenuRole(QAction::AboutRole);
+        retranslate();
+    }
+
+    GuideWindow* guide() const { return guide_; }
+
+    GuideWindow* open() {
+        if (!guide_) {
+            guide_ = new GuideWindow(&main_); // a window of its own, closed with the main window
+            place();
+        }
+        guide_->show();
+        guide_->raise();
+        guide_->activateWindow();
+        return guide_;
+    }
+
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        return QObject::event(event);
+    }
+
+  private:
+    void retranslate() {
+        guideAction_->setText(tr("Guida"));
+        aboutAction_->setText(tr("Informazioni"));
+    }
+
+    // Beside the main window where the screen has room for it, else over the screen's free side; the
+    // window manager may place it otherwise.
+    void place() {
+        constexpr QSize kWanted(760, 820);
+        constexpr QSize kDecoration(16, 48); // title bar and borders, unknown before the window is shown
+        const QScreen* screen = main_.screen();
+        if (!screen) {
+            guide_->resize(kWanted);
+            return;
+        }
+        const QRect room = screen->availableGeometry();
+        const QSize size = kWanted.boundedTo(room.size() * 9 / 10);
+        guide_->resize(size);
+        const QRect main = main_.frameGeometry();
+        const int lastX = room.right() + 1 - size.width() - kDecoration.width();
+        const int x = room.right() - main.right() >= main.left() - room.left()
+                          ? std::min(main.right() + 1, lastX)                 // the right side has more room
+                          : main.left() - size.width() - kDecoration.width(); // the left side has
+        const int y = room.top() + std::max(0, (room.height() - size.height() - kDecoration.height()) / 4);
+        guide_->move(std::clamp(x, room.left(), std::max(room.left(), lastX)), y);
+    }
+
+    MainWindow& main_;
+    QAction* guideAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    GuideWindow* guide_ = nullptr;
+};
+
+namespace {
+
+Help* featureOf(MainWindow& window) {
+    return window.findChild<Help*>(QString::fromLatin1(kFeatureName), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
 
 void installHelp(MainWindow& window) {
-    auto* feature = new HelpFeature(window);
-    QMenu* menu = window.helpMenu();
-    QAction* guide = menu->addAction(QString(), feature, [feature] { feature->open(); });
-    guide->setShortcut(QKeySequence::HelpContents);
-    guide->setShortcutContext(Qt::ApplicationShortcut); // also from the chart window
-    keepTranslated(guide, "text", liveText("app::Help", "Guida"));
-    menu->addSeparator();
-    QAction* about = menu->addAction(QString(), feature, [&window] { showAbout(&window); });
-    about->setMenuRole(QAction::AboutRole);
-    keepTranslated(about, "text", liveText("app::Help", "Informazioni"));
+    if (featureOf(window))
+        return;
+    auto* feature = new Help(window);
     window.ports().setBuiltInGuide([feature] { feature->open(); });
 }
 
 GuideWindow* openGuide(MainWindow& window) {
-    HelpFeature* feature = featureOf(window);
+    Help* feature = featureOf(window);
     return feature ? feature->open() : nullptr;
 }
 
 GuideWindow* guideOf(MainWindow& window) {
-    HelpFeature* feature = featureOf(window);
+    Help* feature = featureOf(window);
     return feature ? feature->guide() : nullptr;
 }
 
 void showAbout(QWidget* parent) {
     const QString address = QString::fromLatin1(ui::kGuideAddress);
     QMessageBox box(parent);
-    box.setWindowTitle(liveText("app::Help", "Informazioni su HamLineCalc").shown());
+    box.setWindowTitle(Help::tr("Informazioni su HamLineCalc"));
     box.setIconPixmap(applicationIcon().pixmap(64, 64));
     box.setTextFormat(Qt::RichText);
-    box.setText(
-        QStringLiteral("<h3>HamLineCalc %1</h3><p>%2</p>")
-            .arg(QString::fromLatin1(HLC_VERSION),
-                 liveText("app::Help", "Calcolatore di SWR, linee di alimentazione e accordatori d'antenna "
-                                       "per radioamatori.")
-                     .shown()
-                     .toHtmlEscaped()));
+    box.setText(QStringLiteral("<h3>HamLineCalc %1</h3><p>%2</p>")
+                    .arg(QString::fromLatin1(HLC_VERSION),
+                         Help::tr("Calcolatore di SWR, linee di alimentazione e accordatori d'antenna "
+                                  "per radioamatori.")
+                             .toHtmlEscaped()));
     box.setInformativeText(
         QStringLiteral("<p>%1</p><p>%2<br><a href=\"%3\">%3</a></p>")
-            .arg(liveText("app::Help", "Software libero: GNU General Public License, versione 3 o successiva "
-                                       "(GPL-3.0-or-later). Nessuna garanzia.")
-                     .shown()
+            .arg(Help::tr("Software libero: GNU General Public License, versione 3 o successiva "
+                          "(GPL-3.0-or-later). Nessuna garanzia.")
                      .toHtmlEscaped(),
-                 liveText("app::Help", "La guida:").shown().toHtmlEscaped(), address));
+                 Help::tr("La guida:").toHtmlEscaped(), address));
     box.setTextInteractionFlags(Qt::TextBrowserInteraction);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }
 
 } // namespace app
+
+#include "help.moc"

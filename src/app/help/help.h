@@ -40,6 +40,7 @@ class GuideWindow : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void followLink(const QUrl& link);
@@ -53,6 +54,7 @@ class GuideWindow : public QWidget {
     QToolButton* next_ = nullptr;
     QToolButton* closeFind_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* findLabel_ = nullptr;
     bool notFound_ = false;
 };
 

@@ -16,17 +16,29 @@ namespace app {
 
 namespace {
 
-// Tells the owners of texts on screen that the language changed, once per change.
-class Notifier : public QObject {
-    Q_OBJECT
-  signals:
-    void changed();
+// The language menu: its check follows the language shown, however it was switched.
+class LanguageMenu : public QMenu {
+  public:
+    using QMenu::QMenu;
+    QActionGroup* group = nullptr;
+
+  protected:
+    void changeEvent(QEvent* event) override {
+        QMenu::changeEvent(event);
+        if (event->type() == QEvent::LanguageChange)
+            check();
+    }
+
+  public:
+    void check() {
+        for (QAction* a : group->actions())
+            a->setChecked(a->data().toString() == languageCode(currentLanguage()));
+    }
 };
 
 struct State {
     Language language = Language::Italian;
     std::vector<std::unique_ptr<QTranslator>> installed;
-    Notifier notifier;
 };
 
 State& state() {
@@ -94,16 +106,10 @@ void setLanguage(Language language) {
     }
     // The widgets hear of it now, not at the next turn of the event loop.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    emit s.notifier.changed();
 }
 
 Language currentLanguage() {
     return state().language;
-}
-
-void whenLanguageChanges(QObject* owner, std::function<void()> apply) {
-    apply();
-    QObject::connect(&state().notifier, &Notifier::changed, owner, std::move(apply));
 }
 
 QString windowText(const std::string& italian) {
@@ -112,15 +118,12 @@ QString windowText(const std::string& italian) {
     return QCoreApplication::translate(kWindowContext, italian.c_str());
 }
 
-void keepTranslated(QObject* object, const char* property, LiveText text) {
-    whenLanguageChanges(object, [object, property, text] { object->setProperty(property, text.shown()); });
-}
-
 QMenu* addLanguageMenu(QMenuBar* bar, QAction* before) {
     // The same title in both languages, so that whoever cannot read the one shown still finds it.
-    auto* menu = new QMenu(QStringLiteral("Lin&gua / Language"), bar);
+    auto* menu = new LanguageMenu(QStringLiteral("Lin&gua / Language"), bar);
     bar->insertMenu(before, menu);
     auto* group = new QActionGroup(menu);
+    menu->group = group;
     const struct {
         Language language;
         const char* name;
@@ -136,13 +139,8 @@ QMenu* addLanguageMenu(QMenuBar* bar, QAction* before) {
                 setLanguage(language);
         });
     }
-    whenLanguageChanges(menu, [group] {
-        for (QAction* a : group->actions())
-            a->setChecked(a->data().toString() == languageCode(currentLanguage()));
-    });
+    menu->check();
     return menu;
 }
 
 } // namespace app
-
-#include "language.moc"

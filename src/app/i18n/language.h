@@ -2,20 +2,22 @@
 // and its texts stay Italian; the Qt window shows them through the translation system, and Qt's own texts
 // (context menus, dialog buttons) follow with Qt's own translations. Nothing is stored: each start is
 // Italian unless the command line asks for English.
+//
+// One way to translate: a literal text is written as tr("Testo") in its class (Q_DECLARE_TR_FUNCTIONS
+// for a class that is no QObject), and whatever stays on screen across a switch is set again where the
+// LanguageChange event arrives: changeEvent() of a widget, event() of a feature object (a child of the
+// main window, which passes the event on to its children). The model's own texts go through windowText.
 #pragma once
 
-#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 #include <string>
 
 class QAction;
 class QMenu;
 class QMenuBar;
-class QObject;
 
 namespace app {
 
@@ -34,32 +36,13 @@ QString languageCode(Language language);
 Language languageFromArguments(const QStringList& arguments, QString* complaint);
 
 // Installs the translations of the language (ours and Qt's own) in place of the previous ones. Every
-// widget is told at once; the callbacks of whenLanguageChanges run before this returns.
+// window hears of it (the LanguageChange event) before this returns.
 void setLanguage(Language language);
 Language currentLanguage();
 
-// Runs apply now and again after every change of language, for as long as owner lives: for texts that
-// stay on screen across a switch (menus, actions, window titles).
-void whenLanguageChanges(QObject* owner, std::function<void()> apply);
-
-// A window model text (Italian) in the current language.
+// A window model text (Italian) in the current language. The model's captions, tool tips and names are
+// data, not literals: this is the one helper beside tr(), in the context kWindowContext.
 QString windowText(const std::string& italian);
-
-// A text of the menus, dialogs and windows around the form: its Italian source and its translation
-// context. Write it as liveText("Context", "Testo"): lupdate reads liveText as it reads
-// QCoreApplication::translate (see app.cmake), so the text lands in translations/hamlinecalc_en.ts.
-struct LiveText {
-    const char* context;
-    const char* italian;
-    QString shown() const { return QCoreApplication::translate(context, italian); }
-};
-inline LiveText liveText(const char* context, const char* italian) {
-    return {context, italian};
-}
-
-// Sets a text property of an object ("text", "title", "toolTip", "windowTitle", "accessibleName",
-// "statusTip", "placeholderText") in the current language, and again after every switch.
-void keepTranslated(QObject* object, const char* property, LiveText text);
 
 // The "Lingua / Language" menu, put before `before` (at the end when null): one checkable action per
 // language, switching the shown texts at once.

@@ -1,6 +1,5 @@
 #include "app/import/touchstoneimport.h"
 
-#include "app/i18n/language.h"
 #include "app/shell/mainwindow.h"
 #include "numeric/numtext.h"
 
@@ -62,44 +61,6 @@ std::optional<ImportTarget> panelAt(MainWindow& w, QPoint globalPos) {
     }
     return std::nullopt;
 }
-
-// Takes a file dropped anywhere on the window, also on an input field, which would otherwise insert
-// the file's name as text.
-class DropFilter : public QObject {
-  public:
-    explicit DropFilter(MainWindow& w) : QObject(&w), w_(w) {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto type = event->type();
-        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
-            return false;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget || widget->window() != &w_)
-            return false;
-        auto* drop = static_cast<QDropEvent*>(event);
-        const QString path = localFile(drop->mimeData());
-        if (path.isEmpty())
-            return false;
-        drop->setDropAction(Qt::CopyAction);
-        drop->accept();
-        if (type == QEvent::Drop) {
-            const auto target = panelAt(w_, widget->mapToGlobal(drop->position().toPoint()));
-            // After the drop is finished: the dialog is modal.
-            QMetaObject::invokeMethod(
-                &w_, [this, path, target] { importTouchstoneFile(w_, path, target); }, Qt::QueuedConnection);
-        }
-        return true;
-    }
-
-  private:
-    static QString localFile(const QMimeData* m) {
-        if (!m || !m->hasUrls() || m->urls().size() != 1 || !m->urls().front().isLocalFile())
-            return {};
-        return m->urls().front().toLocalFile();
-    }
-    MainWindow& w_;
-};
 
 } // namespace
 
@@ -183,24 +144,79 @@ void importTouchstoneFile(MainWindow& w, const QString& path, std::optional<Impo
     }
 }
 
+// The feature: "Importa misura Touchstone..." (Ctrl+O) in the "File" menu, and a file dropped anywhere on
+// the window, also on an input field, which would otherwise insert the file's name as text.
+class TouchstoneImport : public QObject {
+    Q_OBJECT
+  public:
+    explicit TouchstoneImport(MainWindow& w) : QObject(&w), w_(w) {
+        setObjectName(QStringLiteral("touchstoneImport"));
+        QMenu* file = w.fileMenu();
+        open_ = new QAction(file);
+        open_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+        open_->setShortcutContext(Qt::ApplicationShortcut);
+        connect(open_, &QAction::triggered, this, [this] {
+            const QString path = QFileDialog::getOpenFileName(
+                &w_, tr("Importa misura Touchstone"), QString(),
+                tr("File Touchstone (*.s1p *.s2p *.S1P *.S2P *.ts);;Tutti i file (*)"));
+            if (!path.isEmpty())
+                importTouchstoneFile(w_, path);
+        });
+        file->insertAction(file->actions().isEmpty() ? nullptr : file->actions().front(), open_);
+        if (file->actions().size() > 1)
+            file->insertSeparator(file->actions().at(1));
+        retranslate();
+        w.setAcceptDrops(true);
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        return QObject::event(event);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != &w_)
+            return false;
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString path = localFile(drop->mimeData());
+        if (path.isEmpty())
+            return false;
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        if (type == QEvent::Drop) {
+            const auto target = panelAt(w_, widget->mapToGlobal(drop->position().toPoint()));
+            // After the drop is finished: the dialog is modal.
+            QMetaObject::invokeMethod(
+                &w_, [this, path, target] { importTouchstoneFile(w_, path, target); }, Qt::QueuedConnection);
+        }
+        return true;
+    }
+
+  private:
+    void retranslate() { open_->setText(tr("Importa misura Touchstone...")); }
+
+    static QString localFile(const QMimeData* m) {
+        if (!m || !m->hasUrls() || m->urls().size() != 1 || !m->urls().front().isLocalFile())
+            return {};
+        return m->urls().front().toLocalFile();
+    }
+
+    MainWindow& w_;
+    QAction* open_ = nullptr;
+};
+
 void installTouchstoneImport(MainWindow& w) {
-    QMenu* file = w.fileMenu();
-    auto* open = new QAction(file);
-    keepTranslated(open, "text", liveText("app::TouchstoneImport", "Importa misura Touchstone..."));
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    open->setShortcutContext(Qt::ApplicationShortcut);
-    QObject::connect(open, &QAction::triggered, &w, [&w] {
-        const QString path = QFileDialog::getOpenFileName(
-            &w, QObject::tr("Importa misura Touchstone"), QString(),
-            QObject::tr("File Touchstone (*.s1p *.s2p *.S1P *.S2P *.ts);;Tutti i file (*)"));
-        if (!path.isEmpty())
-            importTouchstoneFile(w, path);
-    });
-    file->insertAction(file->actions().isEmpty() ? nullptr : file->actions().front(), open);
-    if (file->actions().size() > 1)
-        file->insertSeparator(file->actions().at(1));
-    w.setAcceptDrops(true);
-    qApp->installEventFilter(new DropFilter(w));
+    if (!w.findChild<TouchstoneImport*>(QString(), Qt::FindDirectChildrenOnly))
+        new TouchstoneImport(w);
 }
 
 } // namespace app
+
+#include "touchstoneimport.moc"

@@ -38,18 +38,18 @@ MainWindow::MainWindow(const std::function<void(ui::Form&)>& beforeWidgets) {
 
     setWindowTitle(QString::fromStdString(form_.caption()));
     setWindowIcon(applicationIcon());
-    scroll_ = new QScrollArea(this);
+    scroll_ = std::make_unique<QScrollArea>(this);
     scroll_->setWidgetResizable(false);
     scroll_->setBackgroundRole(QPalette::Window);
     scroll_->setFocusPolicy(Qt::NoFocus); // the focus stays on the controls; Tab is the model's
     formWindow_ = new QtWindow(form_);
     scroll_->setWidget(formWindow_);
-    setCentralWidget(scroll_);
+    setCentralWidget(scroll_.get());
     formWindow_->syncFocus(); // the focus is given when the window is first activated
     ports_.setOwner(this);
 
     // Many changes of one event arrive one by one; followers hear of them once, when the event is done.
-    formWindow_->modelChanged = [this] {
+    connect(formWindow_, &QtWindow::modelChanged, this, [this] {
         if (changePending_)
             return;
         changePending_ = true;
@@ -57,7 +57,7 @@ MainWindow::MainWindow(const std::function<void(ui::Form&)>& beforeWidgets) {
             changePending_ = false;
             emit modelChanged();
         });
-    };
+    });
     // The control that takes the focus (Tab, an access key, the program) is scrolled into view.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && formWindow_->isAncestorOf(now))
@@ -68,44 +68,46 @@ MainWindow::MainWindow(const std::function<void(ui::Form&)>& beforeWidgets) {
     fitToScreen();
 }
 
-MainWindow::~MainWindow() {
-    // The form's widgets go before the model they show.
-    delete scroll_;
-    scroll_ = nullptr;
-    formWindow_ = nullptr;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
     fileMenu_ = menuBar()->addMenu(QString());
-    QAction* copyAll = fileMenu_->addAction(
+    copyAll_ = fileMenu_->addAction(
         QString(), this, [this] { QGuiApplication::clipboard()->setText(formWindow_->resultsText()); });
-    copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyAll_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     fileMenu_->addSeparator();
-    QAction* quit = fileMenu_->addAction(QString(), this, &QWidget::close);
-    quit->setShortcut(QKeySequence::Quit);
-    quit->setMenuRole(QAction::QuitRole);
+    quit_ = fileMenu_->addAction(QString(), this, &QWidget::close);
+    quit_->setShortcut(QKeySequence::Quit);
+    quit_->setMenuRole(QAction::QuitRole);
 
     viewMenu_ = menuBar()->addMenu(QString());
-    QAction* in = viewMenu_->addAction(QString(), this, &MainWindow::zoomIn);
-    in->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    QAction* out = viewMenu_->addAction(QString(), this, &MainWindow::zoomOut);
-    out->setShortcut(QKeySequence::ZoomOut);
-    QAction* normal = viewMenu_->addAction(QString(), this, [this] { setZoom(100); });
-    normal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    zoomIn_ = viewMenu_->addAction(QString(), this, &MainWindow::zoomIn);
+    zoomIn_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zoomOut_ = viewMenu_->addAction(QString(), this, &MainWindow::zoomOut);
+    zoomOut_->setShortcut(QKeySequence::ZoomOut);
+    normalSize_ = viewMenu_->addAction(QString(), this, [this] { setZoom(100); });
+    normalSize_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     helpMenu_ = menuBar()->addMenu(QString());
+    retranslate();
+}
 
-    // The texts, in the language of the window now and after every switch.
-    whenLanguageChanges(this, [=, this] {
-        fileMenu_->setTitle(tr("&File"));
-        copyAll->setText(tr("Copia tutti i risultati"));
-        quit->setText(tr("Esci"));
-        viewMenu_->setTitle(tr("&Visualizza"));
-        in->setText(tr("Ingrandisci"));
-        out->setText(tr("Riduci"));
-        normal->setText(tr("Dimensione normale"));
-        helpMenu_->setTitle(tr("A&iuto"));
-    });
+// The menus' texts in the language of the window.
+void MainWindow::retranslate() {
+    fileMenu_->setTitle(tr("&File"));
+    copyAll_->setText(tr("Copia tutti i risultati"));
+    quit_->setText(tr("Esci"));
+    viewMenu_->setTitle(tr("&Visualizza"));
+    zoomIn_->setText(tr("Ingrandisci"));
+    zoomOut_->setText(tr("Riduci"));
+    normalSize_->setText(tr("Dimensione normale"));
+    helpMenu_->setTitle(tr("A&iuto"));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && helpMenu_) // not while the window is being built
+        retranslate();
 }
 
 int MainWindow::zoom() const {
@@ -162,7 +164,7 @@ void MainWindow::fitToScreen() {
     const QSize most = area.size() - kDecoration;
     if (want.width() > most.width() || want.height() > most.height()) {
         // The form scrolls: room for the scroll bars, within the screen.
-        const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+        const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_.get());
         want = (want + QSize(bar, bar)).boundedTo(most);
     }
     resize(want);

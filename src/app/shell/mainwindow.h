@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -36,7 +37,7 @@ class MainWindow : public QMainWindow {
     ui::Form& form() { return form_; }
     QtPorts& ports() { return ports_; }
     QtWindow* formWindow() const { return formWindow_; }
-    QScrollArea* scrollArea() const { return scroll_; }
+    QScrollArea* scrollArea() const { return scroll_.get(); }
     QMenu* fileMenu() const { return fileMenu_; }
     QMenu* viewMenu() const { return viewMenu_; }
     QMenu* helpMenu() const { return helpMenu_; }
@@ -61,19 +62,27 @@ class MainWindow : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildMenus();
+    void retranslate();
     QSize chrome() const; // what the window adds around the form: menu bar, scroll area frame
     void keepFrameOnScreen();
 
     ui::Form form_;
     QtPorts ports_;
-    QScrollArea* scroll_ = nullptr;
+    // Declared after the model: the form's widgets go before the model they show.
+    std::unique_ptr<QScrollArea> scroll_;
     QtWindow* formWindow_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
+    QAction* copyAll_ = nullptr;
+    QAction* quit_ = nullptr;
+    QAction* zoomIn_ = nullptr;
+    QAction* zoomOut_ = nullptr;
+    QAction* normalSize_ = nullptr;
     bool changePending_ = false;
     bool shownOnce_ = false;
 };

@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
-    <name>QObject</name>
-    <message>
-        <source>Importa misura Touchstone</source>
-        <translation>Import Touchstone Measurement</translation>
-    </message>
-    <message>
-        <source>File Touchstone (*.s1p *.s2p *.S1P *.S2P *.ts);;Tutti i file (*)</source>
-        <translation>Touchstone files (*.s1p *.s2p *.S1P *.S2P *.ts);;All files (*)</translation>
-    </message>
-</context>
-<context>
     <name>app::BandPlotView</name>
     <message>
         <source>SWR e perdita nella banda</source>
@@ -376,6 +365,14 @@
     <message>
         <source>Importa misura Touchstone...</source>
         <translation>Import Touchstone Measurement...</translation>
+    </message>
+    <message>
+        <source>Importa misura Touchstone</source>
+        <translation>Import Touchstone Measurement</translation>
+    </message>
+    <message>
+        <source>File Touchstone (*.s1p *.s2p *.S1P *.S2P *.ts);;Tutti i file (*)</source>
+        <translation>Touchstone files (*.s1p *.s2p *.S1P *.S2P *.ts);;All files (*)</translation>
     </message>
 </context>
 <context>
