@@ -1,4 +1,5 @@
 #include "line/catalog.h"
+#include "line/line.h"
 
 #include <string>
 #include <vector>

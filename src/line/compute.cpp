@@ -47,13 +47,15 @@ void LineCompute(ui::Form& f) {
     v.LX1 = load.x;
     in.transceiverImpedance = f.val("Text26");
     if (automatic) {
-        const CableLine c = cableLine(v.IND);
+        const CableData c = cableData(f, v.IND);
         v.LZL = c.impedance;
         v.LVF = c.velocityFactor;
         // Input fields: the dot, whatever the regional setting, so that they read back as written.
         f.setText("Text25", num::Format(v.LZL.value(), "0.0"));
         f.setText("Text27", num::Format(v.LVF.value(), "0.000"));
         in.loss.catalogEntry = v.IND;
+        if (c.user)
+            in.loss.coefficients = c.k;
     }
     if (manual) {
         v.LZL = f.val("Text25");

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace line {
 
@@ -34,7 +35,7 @@ struct LineVars {
     int16_t CF = 0; // power-exchange flag, 1 only while Command9's computation runs
 
     // ---- catalog ----
-    int16_t IND = 0; // selected catalog entry; kept when the cable name matches no entry
+    int16_t IND = 0; // selected entry of the cable list; kept when the cable name matches no entry
     int16_t N = 0;   // loop counter of the lookup
     Real LZL, LVF;   // line impedance (ohm), velocity factor
     Real PPP;        // catalog loss shown by the refresh, dB per 100 m
@@ -63,6 +64,39 @@ struct LineVars {
 };
 
 // ---- the catalog ----------------------------------------------------------------------------------------
+
+// Fills Combo2's list with the names and the hidden lists Z, VF, K0, K1 and K2 with the stored integers
+// as decimal texts, row by row in the same order.
+void fillCatalogLists(ui::Form& f);
+
+// The user's cables, window-level: they follow the catalog's entries in Combo2's list, the first of them
+// at index kCableCount. The wiring installs them at start (before Load, so that a restart finds them as
+// the start left them) and after every change of the user's cable file.
+struct UserCables {
+    std::vector<UserCable> list;
+    bool operator==(const UserCables&) const = default;
+};
+
+// Makes `cables` the window's user cables: Combo2's list becomes the catalog's names followed by
+// theirs. The selected entry follows its cable by name. After Load, when the selected cable's data
+// changed (edited or replaced), the catalog refresh runs as a change of the cable would run it; when it
+// is gone, the first catalog entry is selected, as at start-up, and named in Combo2 if Combo2 named it.
+void installUserCables(ui::Form& f, std::vector<UserCable> cables);
+
+// How many entries Combo2's list holds: the catalog's and the user's.
+int16_t cableCount(const ui::Form& f);
+
+// The line data of entry `index` of Combo2's list, a catalog entry or a user cable: impedance (ohm),
+// velocity factor and loss coefficients.
+struct CableData {
+    Real impedance, velocityFactor;
+    LossCoefficients k;
+    bool user = false; // one of the user's cables
+};
+CableData cableData(const ui::Form& f, int16_t index);
+
+// The matched loss of entry `index` of Combo2's list at `mhz`, in dB per 100 m.
+Real CableLoss(const ui::Form& f, int16_t index, Real mhz);
 
 // Sets IND to the index of the Combo2 item equal to Combo2's text; no equal item leaves IND as it was.
 void FindCable(ui::Form& f);

@@ -40,6 +40,8 @@ void farImpedance(const LineInput& in, Real angleDegrees, FarPoint& p) {
 } // namespace
 
 Real LineLoss::at(Real mhz) const {
+    if (coefficients)
+        return matchedLoss(*coefficients, mhz);
     if (catalogEntry >= 0)
         return CableLoss(catalogEntry, mhz);
     return typedDbPer100m;

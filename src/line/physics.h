@@ -9,10 +9,12 @@
 // is known.
 #pragma once
 
+#include "line/catalog.h"
 #include "numeric/checked.h"
 
 #include <complex>
 #include <cstdint>
+#include <optional>
 
 namespace line {
 
@@ -27,11 +29,13 @@ inline constexpr double kRangeHalfWave = 150;
 
 enum class Direction { TowardsTransceiver, TowardsAntenna };
 
-// The matched loss of the line in dB per 100 m: a catalog entry's at each frequency ("Auto"), or the one
-// value the operator typed ("dB/100 metri").
+// The matched loss of the line in dB per 100 m: that of a cable of the list (the catalog's or the user's)
+// at each frequency ("Auto"), or the one value the operator typed ("dB/100 metri").
 struct LineLoss {
-    int16_t catalogEntry = -1; // the catalog entry, or -1 for the typed value
+    int16_t catalogEntry = -1; // the entry of the cable list (the catalog's, then the user's), or -1 for
+                               // the typed value
     double typedDbPer100m = 0;
+    std::optional<LossCoefficients> coefficients; // a user cable's; a catalog entry's come from the catalog
     Real at(Real mhz) const;
     bool operator==(const LineLoss&) const = default;
 };

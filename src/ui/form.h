@@ -69,6 +69,8 @@ class Form {
     // Runs the Load handling; the window is then shown with the focus on its first field. What it shows
     // then, with every window-level variable, is the start state that restart() returns to.
     void load();
+    // Whether load() has run.
+    bool loaded() const { return start_.taken; }
     // Back to the state right after load(): every control's properties, the focus, the decimal sign, the
     // message count and the window-level variables, as a newly started window has them. The handlers,
     // the ports and the binding's listener stay; the binding is not notified.

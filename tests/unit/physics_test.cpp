@@ -58,7 +58,7 @@ TEST(LineCompute, WorkedExamplesToTheShownDigits) {
 // about the line impedance: Z' = Z0^2 / Z.
 TEST(LineCompute, LosslessLineTransformsAsTheTextbookSays) {
     line::LineInput in = rg58({100, 50}, 180, Direction::TowardsTransceiver);
-    in.loss = line::LineLoss{-1, 0};
+    in.loss = line::LineLoss{-1, 0, {}};
     line::LineResult half = line::compute(in);
     EXPECT_NEAR(half.far.resistance.value(), 100, 1e-6);
     EXPECT_NEAR(half.far.reactance.value(), 50, 1e-6);
@@ -83,7 +83,7 @@ TEST(LineCompute, LossPerHundredMetresByMode) {
         in.mhz = mhz;
         EXPECT_EQ(line::compute(in).far.lossDbPer100m.value(), line::CableLoss(17, mhz).value()) << mhz;
     }
-    in.loss = line::LineLoss{-1, 3.5};
+    in.loss = line::LineLoss{-1, 3.5, {}};
     EXPECT_EQ(line::compute(in).far.lossDbPer100m.value(), 3.5);
     // A matched point: the whole loss is the matched loss, 0.25 wavelength x 299.792458 / 144 x 0.66 m.
     const double metres = 0.25 * 299.792458 / 144 * 0.66;
