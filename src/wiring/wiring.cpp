@@ -7,6 +7,7 @@
 #include "tuner/tuner.h"
 #include "ui/entry.h"
 #include "ui/window.h"
+#include "wiring/cables.h"
 #include "wiring/import.h"
 
 namespace wiring {
@@ -86,7 +87,9 @@ void build(ui::Form& f) {
 
 void start(ui::Form& f) {
     build(f);
+    loadUserCables(f); // before Load: a restart finds the list as the start made it
     f.load();
+    showCableFileProblem(f);
 }
 
 } // namespace wiring

@@ -8,7 +8,8 @@ namespace wiring {
 // Creates the window's controls, fills the catalog lists and registers every handler.
 void build(ui::Form& f);
 
-// build, then the Load handling: the window as the operator first sees it, focus on Text7.
+// build, the user's cables from their file, then the Load handling: the window as the operator first sees
+// it, focus on Text7; then the message box of a cable file that could not be read, if any.
 void start(ui::Form& f);
 
 } // namespace wiring

@@ -6,6 +6,7 @@
 #include "tools/formscript/formscript.h"
 #include "tuner/tuner.h"
 #include "ui/form.h"
+#include "user_data.h"
 #include "wiring/wiring.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -52,17 +54,30 @@ TEST(Restart, AfterEveryScenarioTheWindowIsANewOne) {
     formscript::Session reused(outA); // one window for all scripts, as the fuzzer keeps it
     for (const auto& path : scripts) {
         SCOPED_TRACE(path.filename().string());
+        // The user's cable file is read at start only: a scenario that starts from one cannot be repeated
+        // on a window started without it.
+        if (std::filesystem::exists(std::filesystem::path(path).replace_extension(".cables")))
+            continue;
         const std::string script = readAll(path);
-        runLines(reused, script);
+        {
+            testdata::DataFolder data; // a cable the script saves stays out of the next window's start
+            runLines(reused, script);
+        }
         reused.restart();
 
+        // Each window saves its cables into a folder of its own, empty when the script begins.
+        std::optional<testdata::DataFolder> forFresh(std::in_place);
         std::ostringstream outB;
         formscript::Session fresh(outB);
         EXPECT_EQ(reused.form().differenceFrom(fresh.form()), "");
 
         outA.str("");
-        runLines(reused, script);
+        {
+            testdata::DataFolder forReused;
+            runLines(reused, script);
+        }
         runLines(fresh, script);
+        forFresh.reset();
         const std::string a = outA.str(), b = outB.str();
         const auto at = std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
         EXPECT_TRUE(a == b) << "the outputs differ from byte " << at << ": \"" << a.substr(at, 80)

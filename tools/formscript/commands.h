@@ -30,4 +30,7 @@ void matchCommand(Context& c);
 void exportCommand(Context& c);
 void lineModelCommand(Context& c);
 
+// The user's cables: add, list, remove, measure (cable_commands.cpp).
+void cableCommand(Context& c);
+
 } // namespace formscript

@@ -22,7 +22,7 @@ const std::unordered_map<std::string_view, void (*)(Context&)>& commands() {
         {"click", clickCommand},   {"focus", focusCommand},         {"pick", pickCommand},
         {"scroll", scrollCommand}, {"show", showCommand},           {"state", stateCommand},
         {"import", importCommand}, {"chart", chartCommand},         {"match", matchCommand},
-        {"export", exportCommand}, {"linemodel", lineModelCommand},
+        {"export", exportCommand}, {"linemodel", lineModelCommand}, {"cable", cableCommand},
     };
     return table;
 }
