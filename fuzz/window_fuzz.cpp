@@ -103,11 +103,16 @@ void checkOutput(const std::string& out, const std::string& command) {
 }
 
 // Files come from a folder of the fuzzer's own: import and export take a bare name, read and written
-// there only, so that a script reads no file of the machine and writes nowhere else.
+// there only, so that a script reads no file of the machine and writes nowhere else; the cable commands
+// are not run.
 bool touchesOtherFiles(const std::string& command) {
     const auto first = command.find_first_not_of(" \t");
     if (first == std::string::npos)
         return false;
+    // The cable commands write the user's cable file (the fuzzer's own, see LLVMFuzzerInitialize), which
+    // a restart does not undo; the cable file has a fuzzer of its own.
+    if (command.compare(first, 5, "cable") == 0)
+        return true;
     if (command.compare(first, 6, "import") != 0 && command.compare(first, 6, "export") != 0)
         return false;
     const auto name = command.find_last_of(' ');
@@ -142,6 +147,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (!mkdtemp(made))
         fail("no folder for the files", made);
     folder() = made;
+    // The window reads the user's cable file at start: the fuzzer's folder has none.
+    ::setenv("XDG_DATA_HOME", made, 1);
     std::atexit([] { std::filesystem::remove_all(folder()); });
     const auto writeFile = [](const std::string& name, const std::string& text) {
         if (std::FILE* f = std::fopen((folder() + "/" + name).c_str(), "wb")) {
