@@ -3,6 +3,11 @@
 // median peak resident memory, with the ratios calculator / floor.
 //
 //   startup APP FLOOR [RUNS]
+//
+// With --cables it starts the calculator alternately with 100 user cables in its cable file and with
+// none, and reports the two medians and their ratio:
+//
+//   startup --cables APP [RUNS]
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +16,7 @@
 #include <ctime>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -28,6 +34,9 @@ long long now() {
     return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
 }
 
+// The data folder the started program reads its cable file from; empty: the environment's.
+std::string dataHome;
+
 bool runOnce(const char* program, Run& run) {
     int out[2];
     if (pipe(out) != 0)
@@ -38,6 +47,8 @@ bool runOnce(const char* program, Run& run) {
         return false;
     if (pid == 0) {
         dup2(out[1], STDOUT_FILENO);
+        if (!dataHome.empty())
+            setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
         close(out[0]);
         close(out[1]);
         execl(program, program, static_cast<char*>(nullptr));
@@ -76,7 +87,56 @@ double median(std::vector<double> v) {
 
 } // namespace
 
+// A folder with the cable file of `cables` cables, in the file's format.
+std::string cableFolder(int cables) {
+    char made[] = "/tmp/hlc-startup.XXXXXX";
+    if (!mkdtemp(made))
+        return "";
+    const std::string folder = std::string(made) + "/hamlinecalc";
+    mkdir(folder.c_str(), 0700);
+    if (cables > 0) {
+        std::FILE* f = std::fopen((folder + "/cables.txt").c_str(), "w");
+        std::fprintf(f, "hamlinecalc-cables 1\n");
+        for (int i = 0; i < cables; ++i)
+            std::fprintf(f,
+                         "\ncable Cavo %d\nz0 50\nvf 0.66\nloss 0.0%d 0.4 0.006\ndatasheet m\npoint 1.8 2\n"
+                         "point 14 5.5\npoint 144 19\nend\n",
+                         i, i);
+        std::fclose(f);
+    }
+    return made;
+}
+
+int compareCables(const char* app, int runs) {
+    const std::string none = cableFolder(0), hundred = cableFolder(100);
+    std::vector<double> noneMs, hundredMs;
+    Run r;
+    dataHome = none;
+    if (!runOnce(app, r))
+        return 1;
+    for (int i = 0; i < runs; ++i) {
+        Run a, b;
+        dataHome = none;
+        const bool ok = runOnce(app, a);
+        dataHome = hundred;
+        if (!ok || !runOnce(app, b))
+            return 1;
+        noneMs.push_back(a.millis);
+        hundredMs.push_back(b.millis);
+    }
+    const double n = median(noneMs), h = median(hundredMs);
+    std::printf(
+        "start to first paint with 100 user cables / none (median of %d) | %.1f ms | none %.1f ms | ratio "
+        "%.2f\n",
+        runs, h, n, h / n);
+    for (const std::string& folder : {none, hundred})
+        std::system(("rm -rf '" + folder + "'").c_str());
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::string(argv[1]) == "--cables")
+        return compareCables(argv[2], argc > 3 ? std::atoi(argv[3]) : 20);
     if (argc < 3) {
         std::fprintf(stderr, "usage: startup APP FLOOR [RUNS]\n");
         return 2;

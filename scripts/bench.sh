@@ -10,6 +10,10 @@ cmake --build --preset bench -j"$(nproc)" > /dev/null
 
 runs=${STARTUP_RUNS:-20}
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+# The user's cable file is never the real one: an empty data folder unless a benchmark makes its own.
+XDG_DATA_HOME=$(mktemp -d)
+export XDG_DATA_HOME
+trap 'rm -rf "$XDG_DATA_HOME"' EXIT
 csv=$(build-bench/bench/handlers_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
       --benchmark_format=csv 2>/dev/null)
 # The Smith chart's repaint (Qt's raster painter on the offscreen platform).
@@ -18,10 +22,16 @@ csv+=$'\n'$(QT_QPA_PLATFORM=offscreen build-bench/bench/chart_bench --benchmark_
 # The band view: a 1,001-point sweep moved along the line towards the antenna.
 csv+=$'\n'$(build-bench/bench/band_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
       --benchmark_format=csv 2>/dev/null | tail -n +2)
+# The user's cables: a 12-point datasheet fit, a measurement from a 2,001-point sweep, the window model's
+# start with 100 user cables and with none.
+cablecsv=$(build-bench/bench/cables_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+           --benchmark_format=csv 2>/dev/null)
 tscsv=$(build-bench/bench/touchstone_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
         --benchmark_format=csv 2>/dev/null)
 startup=$(xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/startup build-bench/bench/hamlinecalc_probe \
           build-bench/bench/floor_probe "$runs" 2>/dev/null)
+cablestart=$(xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/startup --cables \
+             build-bench/bench/hamlinecalc_probe "$runs" 2>/dev/null)
 
 echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 echo
@@ -49,3 +59,19 @@ echo "$tscsv" | awk -F, '
 echo "$startup" | awk -F'|' '
     /start to first paint/ { split($4, r, " "); printf "| start to first paint, calculator / floor (%s / %s) | ratio %s | <= 1.4 | %s |\n", $2, $3, r[2], (r[2] <= 1.4 ? "yes" : "NO") }
     /peak resident memory/ { split($4, r, " "); printf "| peak resident memory, calculator / floor (%s / %s) | ratio %s | <= 1.2 | %s |\n", $2, $3, r[2], (r[2] <= 1.2 ? "yes" : "NO") }'
+echo "$cablecsv" | awk -F, '
+    $1 ~ /_median"?$/ {
+        name = $1; gsub(/"/, "", name); sub(/^BM_/, "", name); sub(/_median$/, "", name)
+        t = $3; unit = $5; gsub(/"/, "", unit)
+        us = (unit == "ns") ? t / 1000 : (unit == "us") ? t : (unit == "ms") ? t * 1000 : t * 1e6
+        if (name ~ /^DatasheetFit/) printf "| %s | %.2f us | < 50 us | %s |\n", name, us, (us < 50 ? "yes" : "NO")
+        else if (name ~ /^MeasureFrom/) printf "| %s | %.2f ms | < 50 ms | %s |\n", name, us / 1000, (us < 50000 ? "yes" : "NO")
+        else { split(name, p, "/"); start[p[2]] = us }
+    }
+    END {
+        if ((0 in start) && (100 in start))
+            printf "| window model start, 100 user cables / none (%.0f / %.0f us) | ratio %.2f | - | - |\n",
+                   start[100], start[0], start[100] / start[0]
+    }'
+echo "$cablestart" | awk -F'|' '
+    /with 100 user cables/ { split($4, r, " "); printf "| start to first paint, 100 user cables / none (%s / %s) | ratio %s | <= 1.1 | %s |\n", $2, $3, r[2], (r[2] <= 1.1 ? "yes" : "NO") }'
