@@ -1,5 +1,9 @@
 #include "cables/measure.h"
 
+#include "line/catalog.h"
+#include "line/telegrapher.h"
+#include "numeric/checked.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -12,37 +16,40 @@ namespace {
 using Complex = std::complex<double>;
 
 constexpr double kC = 299792458.0; // m/s
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kNeperDb = 8.685889638065035; // dB per neper, 20 log10(e)
-// Nepers per metre for one dB per 100 ft.
-constexpr double kNeperPerMetre = 1.0 / (100 * kFeet * kNeperDb);
 
 struct Params {
-    double z0, vf, k1, k2;
+    double z0, vf, k1, k2; // K in dB per 100 ft
 };
 
-// The model's reflection at one frequency and, when wanted, its derivatives by ln(Z0), VF, K1, K2.
+// The matched loss in dB per 100 m of the model's cable at `mhz`: the catalog's formula with K0 = 0.
+double lossPer100m(double k1, double k2, double mhz) {
+    return line::matchedLoss({0, k1 * 1e6, k2 * 1e6}, mhz).value();
+}
+
+// The model's reflection at one frequency and, when wanted, its derivatives by ln(Z0), VF, K1, K2. The
+// line is the window's physical line (line/telegrapher.h): gamma from the matched loss and VF, the
+// input impedance of the open or shorted line.
 struct Model {
-    double refOhm, metres, sign; // sign +1 open, -1 short
+    double refOhm, metres;
+    bool open;
 
     Complex at(const Params& p, double hz, std::array<Complex, 4>* d = nullptr) const {
         const double mhz = hz / 1e6;
-        const double s = std::sqrt(mhz);
-        const double alpha = (p.k1 * s + p.k2 * mhz) * kNeperPerMetre;
-        const double beta = 2 * kPi * hz / (p.vf * kC);
-        const Complex x(alpha * metres, beta * metres);
-        const Complex E = std::exp(-2.0 * x);
-        const double rho = (p.z0 - refOhm) / (p.z0 + refOhm);
-        const Complex den = 1.0 + rho * sign * E;
-        const Complex g = (rho + sign * E) / den;
+        const Complex gamma = line::propagationConstant(lossPer100m(p.k1, p.k2, mhz), mhz, p.vf);
+        const Complex zin = open ? line::openLineImpedance(p.z0, gamma, metres)
+                                 : line::shortedLineImpedance(p.z0, gamma, metres);
+        const Complex g = (zin - refOhm) / (zin + refOhm);
         if (d) {
-            const Complex dRho = (1.0 - E * E) / (den * den);
-            const Complex dE = sign * (1 - rho * rho) / (den * den);
-            const Complex dX = dE * (-2.0 * E); // d gamma / d x
-            (*d)[0] = dRho * (p.z0 * 2 * refOhm / ((p.z0 + refOhm) * (p.z0 + refOhm)));
-            (*d)[1] = dX * Complex(0, -metres * beta / p.vf);
-            (*d)[2] = dX * (metres * kNeperPerMetre * s);
-            (*d)[3] = dX * (metres * kNeperPerMetre * mhz);
+            const Complex dG = 2 * refOhm / ((zin + refOhm) * (zin + refOhm)); // by Zin
+            // By gamma l, for the open line (Z0 coth) and the shorted one (Z0 tanh) alike.
+            const Complex dX = dG * (p.z0 - zin * zin / p.z0);
+            // alpha is linear in K1 and K2; beta goes as 1 / VF.
+            const double perK1 = line::propagationConstant(lossPer100m(1, 0, mhz), mhz, p.vf).real();
+            const double perK2 = line::propagationConstant(lossPer100m(0, 1, mhz), mhz, p.vf).real();
+            (*d)[0] = dG * zin; // Zin goes as Z0 at a given gamma
+            (*d)[1] = dX * Complex(0, -metres * gamma.imag() / p.vf);
+            (*d)[2] = dX * (metres * perK1);
+            (*d)[3] = dX * (metres * perK2);
         }
         return g;
     }
@@ -147,7 +154,7 @@ bool solve4(std::array<std::array<double, 4>, 4> a, std::array<double, 4> b, std
 
 Complex lineReflection(double z0, double vf, double k1, double k2, double metres, LineEnd end, double hz,
                        double refOhm) {
-    const Model m{refOhm, metres, end == LineEnd::Open ? 1.0 : -1.0};
+    const Model m{refOhm, metres, end == LineEnd::Open};
     return m.at({z0, vf, k1, k2}, hz);
 }
 
@@ -157,7 +164,11 @@ Measurement measureCable(const touchstone::Network& sweep, double metres, LineEn
     if (sweep.ports != 1)
         throw Refusal("Sweep", sweep.name + " is a two-port file: the measurement needs a one-port sweep "
                                             "(.s1p) of the cable's input.");
-    const auto& s = sweep.samples;
+    // A point at 0 Hz tells nothing of the line (an open line is open there, a shorted one shorted).
+    std::vector<touchstone::Sample> s;
+    for (const auto& x : sweep.samples)
+        if (x.hz > 0)
+            s.push_back(x);
     const double R = sweep.reference[0];
     const bool open = end == LineEnd::Open;
 
@@ -217,19 +228,25 @@ Measurement measureCable(const touchstone::Network& sweep, double metres, LineEn
         const double ratio = low ? r / p.z0 : p.z0 / r;
         if (!(ratio > 0 && ratio < 1))
             continue;
-        const double alphaL = std::atanh(ratio);
-        const double dbPer100ft = alphaL / metres / kNeperPerMetre;
-        perRootMhz.push_back(dbPer100ft / std::sqrt(found[i].hz / 1e6));
+        // alpha l of a line of K1 alone, which grows as sqrt(f).
+        const double mhz = found[i].hz / 1e6;
+        const double perK1 = line::propagationConstant(lossPer100m(1, 0, mhz), mhz, p.vf).real();
+        perRootMhz.push_back(std::atanh(ratio) / (metres * perK1));
     }
-    p.k1 = perRootMhz.empty() ? 0.1 : std::max(1e-6, median(perRootMhz));
+    p.k1 = perRootMhz.empty() ? 0.1 : std::max(1e-6, median(perRootMhz)); // dB per 100 ft
     p.k2 = 0;
 
     // ---- Levenberg-Marquardt on the complex reflection of every point ----
-    const Model model{R, metres, open ? 1.0 : -1.0};
+    const Model model{R, metres, open};
+    // A trial the line cannot take (an impedance beyond a double's range) costs infinitely much.
     auto cost = [&](const Params& q) {
         double c = 0;
-        for (const auto& x : s)
-            c += std::norm(model.at(q, x.hz) - x.s[0]);
+        try {
+            for (const auto& x : s)
+                c += std::norm(model.at(q, x.hz) - x.s[0]);
+        } catch (const num::ArithFault&) {
+            return HUGE_VAL;
+        }
         return c;
     };
     double current = cost(p);
@@ -241,7 +258,7 @@ Measurement measureCable(const touchstone::Network& sweep, double metres, LineEn
         std::array<double, 4> jtr{};
         std::array<Complex, 4> d;
         for (const auto& x : s) {
-            const Complex r = model.at(p, x.hz, &d) - x.s[0];
+            const Complex r = model.at(p, x.hz, &d) - x.s[0]; // p's cost was finite: so is every point
             for (int a = 0; a < 4; ++a) {
                 jtr[a] += d[a].real() * r.real() + d[a].imag() * r.imag();
                 for (int b = 0; b < 4; ++b)
