@@ -156,8 +156,8 @@ std::vector<std::string> bandComments(const ui::Form& f, const touchstone::Netwo
     const line::LineInput& in = run->shownInput;
     const auto number = [](double v, const char* pattern) { return num::Format(v, pattern); };
     std::string cable;
-    if (in.loss.catalogEntry >= 0 && in.loss.catalogEntry < line::kCableCount)
-        cable = line::kCatalog[static_cast<std::size_t>(in.loss.catalogEntry)].name;
+    if (in.loss.catalogEntry >= 0 && in.loss.catalogEntry < line::cableCount(f))
+        cable = line::cableName(f, in.loss.catalogEntry);
     else
         cable = "typed line data, " + number(in.loss.typedDbPer100m, "0.00") + " dB/100 m";
     cable += ", Z0 " + number(in.lineImpedance, "0.0") + " ohm, VF " + number(in.velocityFactor, "0.000");

@@ -9,16 +9,11 @@
 
 namespace line {
 
-namespace {
-
-// The name of entry `index` of Combo2's list.
-const char* entryName(const ui::Form& f, int16_t index) {
+const char* cableName(const ui::Form& f, int16_t index) {
     if (index < kCableCount)
         return kCatalog[static_cast<std::size_t>(index)].name;
     return f.vars<UserCables>().list[static_cast<std::size_t>(index - kCableCount)].name.c_str();
 }
-
-} // namespace
 
 int16_t cableCount(const ui::Form& f) {
     return static_cast<int16_t>(kCableCount + f.vars<UserCables>().list.size());
@@ -31,7 +26,7 @@ void FindCable(ui::Form& f) {
     const std::string& name = f.text("Combo2");
     const int16_t CONT = cableCount(f) - 1;
     for (v.N = 0; v.N <= CONT; ++v.N) {
-        if (name == entryName(f, v.N)) {
+        if (name == cableName(f, v.N)) {
             v.IND = v.N;
             v.N = CONT;
         }
@@ -81,6 +76,7 @@ Real CableLoss(const ui::Form& f, int16_t index, Real mhz) {
 void installUserCables(ui::Form& f, std::vector<UserCable> cables) {
     auto& v = f.vars<LineVars>();
     auto& user = f.vars<UserCables>().list;
+    const int16_t oldIND = v.IND;
     const bool wasUser = v.IND >= kCableCount;
     std::optional<UserCable> selected;
     if (wasUser)
@@ -108,6 +104,9 @@ void installUserCables(ui::Form& f, std::vector<UserCable> cables) {
             same = user[i] == *selected;
         }
     }
+    // The result standing in Text22 names its cable by its place in the list, which may have moved.
+    if (found && v.shownInput.loss.catalogEntry == oldIND)
+        v.shownInput.loss.catalogEntry = v.IND;
     if (same || !f.loaded())
         return;
     if (!found && f.text("Combo2") == selected->name)

@@ -83,6 +83,9 @@ struct UserCables {
 // is gone, the first catalog entry is selected, as at start-up, and named in Combo2 if Combo2 named it.
 void installUserCables(ui::Form& f, std::vector<UserCable> cables);
 
+// The name of entry `index` of Combo2's list.
+const char* cableName(const ui::Form& f, int16_t index);
+
 // How many entries Combo2's list holds: the catalog's and the user's.
 int16_t cableCount(const ui::Form& f);
 

@@ -2,6 +2,7 @@
 // of the same data does (bit for bit), follow edits and removals, and come from the user's file at
 // start, a file that cannot be read being said once.
 #include "cables/file.h"
+#include "chart/chart.h"
 #include "line/catalog.h"
 #include "line/line.h"
 #include "tools/formscript/formscript.h"
@@ -121,6 +122,25 @@ TEST(UserCables, TheSelectedCableFollowsItsChanges) {
     EXPECT_EQ(f.text("Text27"), "0.870");
     EXPECT_EQ(f.items("Combo2").back(), "Another");
     EXPECT_EQ(out.str().find("msgbox"), std::string::npos) << out.str();
+}
+
+// A saved moved sweep names the user's cable it was moved along, also after the list has changed.
+TEST(UserCables, AMovedSweepNamesTheCable) {
+    testdata::DataFolder data;
+    data.writeCableFile(cables::writeCables({twinOf(17, "Primo"), twinOf(61, "Scala di casa")}));
+    std::ostringstream out;
+    formscript::Session s(out);
+    for (const char* line :
+         {"pick Combo2 Scala di casa", "focus Text28", "type Text23 120", "scroll HScroll1 300"})
+        s.execute(line);
+    touchstone::Network sweep;
+    sweep.name = "sweep.s1p";
+    ui::Form& f = const_cast<ui::Form&>(s.form());
+    auto cableLine = [&] { return chart::bandComments(f, sweep).at(1); };
+    EXPECT_EQ(cableLine().rfind("Cable: Scala di casa, Z0 450.0 ohm", 0), 0u) << cableLine();
+    s.execute("cable remove Primo"); // the cable moves up the list; the result stands
+    EXPECT_FALSE(f.text("Text22").empty());
+    EXPECT_EQ(cableLine().rfind("Cable: Scala di casa,", 0), 0u) << cableLine();
 }
 
 // A file that cannot be read: one message at start naming it and its line; the catalog works; the
