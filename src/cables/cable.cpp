@@ -115,9 +115,7 @@ std::optional<double> number(std::string_view t) {
 }
 
 std::string shortest(double v) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, r.ptr);
+    return num::Shortest(v);
 }
 
 std::string sixDigits(double v) {
@@ -161,29 +159,7 @@ std::optional<double> millionthsOf(std::string_view text) {
 }
 
 std::string dbPer100ftText(double millionths) {
-    if (millionths == 0)
-        return "0";
-    // The shortest digits that read back as the double, d.ddd x 10^exp, moved down by 6 places.
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(millionths), std::chars_format::scientific);
-    const std::string_view sci(buf, static_cast<std::size_t>(r.ptr - buf));
-    const auto e = sci.find('e');
-    std::string digits;
-    for (char c : sci.substr(0, e))
-        if (c != '.')
-            digits += c;
-    const int exp10 = std::atoi(std::string(sci.substr(e + 1)).c_str()) - 6;
-    // value = 0.digits x 10^(exp10 + 1)
-    const int point = exp10 + 1; // digits before the decimal point
-    std::string out;
-    if (point <= 0)
-        out = "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
-    else if (static_cast<std::size_t>(point) >= digits.size())
-        out = digits + std::string(static_cast<std::size_t>(point) - digits.size(), '0');
-    else
-        out = digits.substr(0, static_cast<std::size_t>(point)) + "." +
-              digits.substr(static_cast<std::size_t>(point));
-    return millionths < 0 ? "-" + out : out;
+    return num::Shortest(millionths, 6);
 }
 
 } // namespace cables
