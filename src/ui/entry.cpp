@@ -23,16 +23,16 @@ const std::vector<InputField>& inputFields() {
         {"Text20", false, {"Text5"}},
         {"Text21", false, {"Text5"}},
         // the S-parameters of the tuner
-        {"Text30", true, {"Text5"}},
-        {"Text34", true, {"Text5"}},
-        {"Text36", true, {"Text5"}},
-        {"Text37", true, {"Text5"}},
-        {"Text33", true, {"Text5"}},
-        {"Text32", true, {"Text5"}},
-        {"Text31", true, {"Text5"}},
-        {"Text35", true, {"Text5"}},
-        {"Text38", true, {"Text5"}},
-        {"Text39", true, {"Text5"}},
+        {"Text30", true, {"Text5"}, true},
+        {"Text34", true, {"Text5"}, true},
+        {"Text36", true, {"Text5"}, true},
+        {"Text37", true, {"Text5"}, true},
+        {"Text33", true, {"Text5"}, true},
+        {"Text32", true, {"Text5"}, true},
+        {"Text31", true, {"Text5"}, true},
+        {"Text35", true, {"Text5"}, true},
+        {"Text38", true, {"Text5"}, true},
+        {"Text39", true, {"Text5"}, true},
         // the transmission line
         {"Text23", false, {"Text22"}},
         {"Text24", true, {"Text22"}},
@@ -44,6 +44,24 @@ const std::vector<InputField>& inputFields() {
         {"Text27", false, {"Text22"}},
     };
     return fields;
+}
+
+const InputField* inputField(std::string_view name) {
+    for (const InputField& field : inputFields())
+        if (name == field.name)
+            return &field;
+    return nullptr;
+}
+
+std::vector<std::string> widestTexts(const InputField& field) {
+    std::vector<std::string> texts = {"123.45"};
+    if (field.signedValue)
+        texts.push_back("-12.35");
+    if (field.sParameter) {
+        texts.push_back("0.0234769");
+        texts.push_back("-0.151514");
+    }
+    return texts;
 }
 
 void filterKey(Form& f, bool signedValue, int& code) {

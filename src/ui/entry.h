@@ -5,6 +5,7 @@
 #include "ui/form.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ui {
@@ -13,10 +14,18 @@ struct InputField {
     const char* name;
     bool signedValue;                 // the minus sign may be typed
     std::vector<const char*> empties; // result fields computed from this input
+    bool sParameter = false;          // an import writes six significant digits into it
 };
 
 // The 34 numeric input fields.
 const std::vector<InputField>& inputFields();
+// The field of that name, or null when it is none of them.
+const InputField* inputField(std::string_view name);
+
+// The number texts a field must show whole, without scrolling: six characters of a typed number
+// ("-12.35", "123.45"); in an S-parameter field also the nine characters of the six significant digits
+// an import writes ("-0.151514", "0.0234769").
+std::vector<std::string> widestTexts(const InputField& field);
 
 // The keystroke filter of one field: a comma is answered with a warning and dropped; codes below 32
 // (Backspace, Enter, the control-key combinations) pass; digits and the dot pass, the minus sign only in

@@ -113,12 +113,13 @@ class LayoutTest : public QObject {
                 const QRect room = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
                 QVERIFY2(fm.horizontalAdvance(text) <= room.width() - 4,
                          who(c)); // 2 pixels of margin each side
-                // An input shows at least six characters of a number whole.
-                for (const auto& field : ui::inputFields())
-                    if (c.name == field.name)
-                        QVERIFY2(fm.horizontalAdvance(QString::fromLatin1(
-                                     field.signedValue ? "-12.35" : "123.45")) <= room.width() - 4,
-                                 who(c) + " at " + QByteArray::number(zoom));
+                // An input shows six characters of a number whole; an S-parameter field the nine of the
+                // six significant digits an import writes.
+                if (const ui::InputField* field = ui::inputField(c.name))
+                    for (const std::string& number : ui::widestTexts(*field))
+                        QVERIFY2(fm.horizontalAdvance(QString::fromStdString(number)) <= room.width() - 4,
+                                 who(c) + " " + QByteArray::fromStdString(number) + " at " +
+                                     QByteArray::number(zoom));
             }
         }
     }

@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -106,6 +108,76 @@ class TouchstoneImportTest : public QObject {
         QVERIFY(seen);
         QCOMPARE(s.form.text("Text7"), before7);
         QCOMPARE(s.form.text("Text23"), std::string("60.7692"));
+    }
+
+    // The six significant digits an import writes stand whole in the narrow S-parameter fields, from their
+    // first character (a minus sign, a leading zero), at every zoom: the tuner's four parameters from a
+    // two-port file, then the antenna's S11 from a one-port file dropped on the tuner panel, which offers
+    // neither the tuner nor preselects it.
+    void importedValuesShowWholeFromTheirFirstCharacter() {
+        QTemporaryDir dir;
+        const QString twoPort = dir.filePath("ntwk.s2p");
+        std::ofstream(twoPort.toStdString()) << "# MHz S RI R 50\n"
+                                                "1000 -0.151514 0.0234769 0.0234769 -0.151514 "
+                                                "-0.0834769 -0.941514 -0.151514 -0.0234769\n";
+        const QString onePort = dir.filePath("ant.s1p");
+        std::ofstream(onePort.toStdString()) << "# MHz S RI R 50\n14 -0.151514 0.0234769\n";
+        Started s;
+        QVERIFY(s.active());
+        const auto shownWhole = [&](const char* name) {
+            auto* e = s.as<QLineEdit>(name);
+            QStyleOptionFrame opt;
+            opt.initFrom(e);
+            opt.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e);
+            const QRect room = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
+            return e->cursorPosition() == 0 &&
+                   e->fontMetrics().horizontalAdvance(e->text()) <= room.width() - 4;
+        };
+
+        onDialog([](app::TouchstoneImportDialog& d) {
+            QVERIFY(d.targetButton(ImportTarget::Tuner)->isChecked());
+            press(d, QDialogButtonBox::Ok);
+        });
+        app::importTouchstoneFile(*s.mainWindow, twoPort);
+        const std::pair<const char*, const char*> tuner[] = {
+            {"Text36", "-0.151514"}, {"Text37", "0.0234769"},  {"Text33", "0.0234769"},
+            {"Text32", "-0.151514"}, {"Text38", "-0.0834769"}, {"Text39", "-0.941514"},
+            {"Text31", "-0.151514"}, {"Text35", "-0.0234769"}};
+        for (const auto& [name, text] : tuner)
+            QCOMPARE(s.as<QLineEdit>(name)->text(), QString::fromLatin1(text));
+
+        bool seen = false;
+        onDialog([&](app::TouchstoneImportDialog& d) {
+            seen = true;
+            QVERIFY(!d.targetButton(ImportTarget::Tuner)->isEnabled());
+            QVERIFY(!d.targetButton(ImportTarget::Tuner)->isChecked());
+            d.targetButton(ImportTarget::Antenna)->setChecked(true);
+            press(d, QDialogButtonBox::Ok);
+        });
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(onePort)});
+        QWidget* field = s.w("Text36"); // S 11 of the tuner
+        const QPointF at(field->width() / 2.0, field->height() / 2.0);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &drop);
+        QTRY_VERIFY(seen);
+        QTRY_COMPARE(s.as<QLineEdit>("Text30")->text(), QStringLiteral("-0.151514"));
+        QCOMPARE(s.as<QLineEdit>("Text34")->text(), QStringLiteral("0.0234769"));
+
+        for (int zoom : app::kZoomSteps) {
+            s.mainWindow->setZoom(zoom);
+            for (const char* name : {"Text30", "Text34", "Text36", "Text37", "Text33", "Text32", "Text31",
+                                     "Text35", "Text38", "Text39"}) {
+                const QString text = s.as<QLineEdit>(name)->text();
+                if (text.size() <= 9)
+                    QVERIFY2(shownWhole(name), qPrintable(QStringLiteral("%1 at %2 %").arg(name).arg(zoom)));
+                else
+                    QVERIFY2(s.as<QLineEdit>(name)->cursorPosition() == 0, name);
+            }
+        }
     }
 
     // A refused file is a message box with the reader's text, and no dialog.

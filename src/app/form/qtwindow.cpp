@@ -3,6 +3,7 @@
 #include "app/form/widgets.h"
 #include "app/i18n/language.h"
 #include "ui/controlset.h"
+#include "ui/entry.h"
 #include "ui/panels.h"
 
 #include <QApplication>
@@ -21,23 +22,32 @@
 #include <QStyleOptionGroupBox>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace app {
 
 namespace {
 
-// Sets a flag for the lifetime of a scope and restores what it was.
-class ScopedSet {
+// Gives a variable a value for the lifetime of a scope and restores what it was.
+template <class T> class Scoped {
   public:
-    explicit ScopedSet(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-    ~ScopedSet() { flag_ = was_; }
-    ScopedSet(const ScopedSet&) = delete;
-    ScopedSet& operator=(const ScopedSet&) = delete;
+    Scoped(T& variable, T value) : variable_(variable), was_(std::move(variable)) {
+        variable_ = std::move(value);
+    }
+    ~Scoped() { variable_ = std::move(was_); }
+    Scoped(const Scoped&) = delete;
+    Scoped& operator=(const Scoped&) = delete;
 
   private:
-    bool& flag_;
-    bool was_;
+    T& variable_;
+    T was_;
+};
+
+// Sets a flag for the lifetime of a scope.
+class ScopedSet : public Scoped<bool> {
+  public:
+    explicit ScopedSet(bool& flag) : Scoped<bool>(flag, true) {}
 };
 
 // Twips to pixels at a zoom in percent, rounded to the nearest pixel.
@@ -195,37 +205,62 @@ void QtWindow::layOut() {
     setFixedSize(sizeAt(zoom_));
 }
 
-// What the faces and the style make of the layout at a zoom: a numeric input narrower than six
-// characters of a number ("-12.35") grows to the right, and a frame's caption that the style cannot
-// show whole takes a slightly smaller face.
+// What the faces and the style make of the layout at a zoom: a numeric input too narrow for the widest
+// number it must show (six characters of a typed number, "-12.35"; the nine of an imported S-parameter,
+// "-0.151514") grows to the right: into the free room beside it, or where that is too little, moving the
+// controls on its right along while its container has room; what is still missing, a smaller face.
 void QtWindow::fitTexts() {
+    const auto widest = [](const QLineEdit* e, const std::vector<std::string>& texts) {
+        int most = 0;
+        for (const std::string& t : texts)
+            most = std::max(most, e->fontMetrics().horizontalAdvance(QString::fromStdString(t)));
+        return most;
+    };
     for (const ui::Control& c : form_.controls()) {
         auto* e = qobject_cast<QLineEdit*>(widget(c.name));
         if (!e || c.result)
             continue;
+        const ui::InputField* field = ui::inputField(c.name);
+        const std::vector<std::string> texts =
+            field ? ui::widestTexts(*field) : std::vector<std::string>{"-12.35", "123.45"};
         QStyleOptionFrame opt;
         opt.initFrom(e);
         opt.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e);
         const int room = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e).width() - 4;
-        int need = std::max(e->fontMetrics().horizontalAdvance(QStringLiteral("-12.35")),
-                            e->fontMetrics().horizontalAdvance(QStringLiteral("123.45")));
+        int need = widest(e, texts);
         if (need <= room)
             continue;
-        // Grows to the right as far as the next control beside it; what is still missing, a smaller face.
-        int free = e->parentWidget()->width() - e->geometry().right() - 3;
-        for (QWidget* other : e->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // The controls beside it on the right, and the room up to the nearest of them.
+        QWidget* holder = e->parentWidget();
+        const QRect at = e->geometry();
+        std::vector<QWidget*> beside;
+        int free = holder->width() - at.right() - 3;
+        for (QWidget* other : holder->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const QRect r = other->geometry();
-            if (other != e && owners_.count(other) && r.left() > e->geometry().right() &&
-                r.top() < e->geometry().bottom() && r.bottom() > e->geometry().top())
-                free = std::min(free, r.left() - e->geometry().right() - 3);
+            if (other != e && owners_.count(other) && r.left() > at.right() && r.top() < at.bottom() &&
+                r.bottom() > at.top()) {
+                beside.push_back(other);
+                free = std::min(free, r.left() - at.right() - 3);
+            }
         }
-        e->resize(e->width() + std::clamp(need - room, 0, std::max(0, free)), e->height());
-        for (int step = 0; step < 12 && need > room + std::max(0, free); ++step) {
+        free = std::max(0, free);
+        if (need - room > free && !beside.empty()) {
+            int last = 0;
+            for (QWidget* other : beside)
+                last = std::max(last, other->geometry().right());
+            const int spare = holder->contentsRect().right() - 2 - last;
+            // The controls move by all the field grows, so that the gap before them stays as drawn.
+            const int shift = std::clamp(need - room, 0, std::max(0, spare));
+            for (QWidget* other : beside)
+                other->move(other->x() + shift, other->y());
+            free += shift;
+        }
+        e->resize(e->width() + std::clamp(need - room, 0, free), e->height());
+        for (int step = 0; step < 12 && need > room + free; ++step) {
             QFont smaller = e->font();
             smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
             e->setFont(smaller);
-            need = std::max(e->fontMetrics().horizontalAdvance(QStringLiteral("-12.35")),
-                            e->fontMetrics().horizontalAdvance(QStringLiteral("123.45")));
+            need = widest(e, texts);
         }
     }
     for (const ui::Control& c : form_.controls()) {
@@ -318,6 +353,7 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
             connect(e, &QLineEdit::textEdited, this, [this, name](const QString& now) {
                 if (pushing_)
                     return;
+                const Scoped<std::string> editing(editing_, name);
                 form_.userEdit(name, now.toStdString());
                 pushText(form_.control(name)); // a refused edit: the old text back
                 syncFocus();
@@ -373,6 +409,7 @@ QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
             connect(b->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& now) {
                 if (pushing_)
                     return;
+                const Scoped<std::string> editing(editing_, name);
                 form_.userEdit(name, now.toStdString());
                 pushText(form_.control(name));
                 syncFocus();
@@ -641,10 +678,13 @@ void QtWindow::pushText(const ui::Control& c) {
     QWidget* w = widget(c.name);
     ScopedSet f(pushing_);
     const QString text = QString::fromStdString(c.text);
+    // A text the program writes shows from its first character, as after loading the window; a text the
+    // operator is editing keeps its caret.
+    const bool written = c.name != editing_;
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         if (e->text() != text) {
             e->setText(text);
-            if (c.locked)
+            if (written)
                 e->setCursorPosition(0);
         }
     } else if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
@@ -653,8 +693,11 @@ void QtWindow::pushText(const ui::Control& c) {
             e->setPlainText(shown);
     } else if (auto* b = qobject_cast<QComboBox*>(w)) {
         if (b->isEditable()) {
-            if (b->currentText() != text)
+            if (b->currentText() != text) {
                 b->setEditText(text);
+                if (written)
+                    b->lineEdit()->setCursorPosition(0);
+            }
         } else if (b->currentText() != text) {
             b->setCurrentIndex(b->findText(text));
         }

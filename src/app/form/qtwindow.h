@@ -102,6 +102,7 @@ class QtWindow : public QWidget {
     bool movingFocus_ = false; // the toolkit's focus follows the model's: not a focus move of the user
     std::string dropPress_;    // control whose next mouse press is lost to a message box
     std::string pressed_;      // button under a mouse press, clicked on release
+    std::string editing_;      // field whose text the operator is changing now
 };
 
 } // namespace app
