@@ -292,10 +292,10 @@ std::string topologyName(Topology t) {
     return t == Topology::ShuntLoad ? "shunt-load" : "shunt-source";
 }
 
-std::string reactanceText(double x, char decimalSign) {
+std::string reactanceText(double x, char decimalSign, int digits) {
     if (std::isinf(x))
         return "open";
-    return num::Significant(x, 9, decimalSign, num::Notation::General);
+    return num::Significant(x, digits, decimalSign, num::Notation::General);
 }
 
 std::string partText(const Part& p, char decimalSign, bool microSign) {
@@ -333,10 +333,11 @@ std::string swrText(double swr, char decimalSign) {
 }
 
 std::string designText(const Design& d, char decimalSign) {
+    // A reading, not a record: reactances to six significant digits, the micro sign.
     const auto ohm = [&](double x) {
-        return reactanceText(x, decimalSign) + (std::isfinite(x) ? " ohm" : "");
+        return reactanceText(x, decimalSign, 6) + (std::isfinite(x) ? " ohm" : "");
     };
-    const auto part = [&](const Part& p) { return partText(p, decimalSign); };
+    const auto part = [&](const Part& p) { return partText(p, decimalSign, true); };
     return "Series " + ohm(d.seriesX) + ": " + part(d.series) + "\nShunt " + ohm(d.shuntX) + ": " +
            part(d.shunt) + "\nE24 " + part(d.seriesE24) + ", " + part(d.shuntE24) + " SWR " +
            swrText(d.e24Swr, decimalSign) + "; E12 " + part(d.seriesE12) + ", " + part(d.shuntE12) + " SWR " +

@@ -88,16 +88,18 @@ double swr(Complex z, double rs);
 
 // Texts as formscript and the chart window show them, independent of the C locale; `decimalSign` is the
 // regional decimal sign of displayed results (formscript's `match` always uses the dot):
-std::string topologyName(Topology t);                        // "shunt-load", "shunt-source"
-std::string reactanceText(double x, char decimalSign = '.'); // 9 significant digits, "open" for kOpen
+std::string topologyName(Topology t); // "shunt-load", "shunt-source"
+// A reactance to 9 significant digits (the window's list reads 6), "open" for kOpen.
+std::string reactanceText(double x, char decimalSign = '.', int digits = 9);
 // "1.23456uH", "82.0012pF", "short", "open"; with microSign "1.23456µH" (UTF-8), as a window writes it.
 std::string partText(const Part& p, char decimalSign = '.', bool microSign = false);
 std::string degreesText(double deg, char decimalSign = '.'); // 9 significant digits
 std::string metresText(double m, char decimalSign = '.');    // 9 significant digits
 std::string swrText(double swr, char decimalSign = '.');     // 3 decimals ("1.024")
 
-// A design as the chart window lists it, three lines: the series and the shunt element (reactance and
-// exact part), then the E24 and the E12 parts with the SWR each gives:
+// A design as the chart window lists it, three lines: the series and the shunt element (reactance to six
+// significant digits and exact part, µH with the micro sign), then the E24 and the E12 parts with the SWR
+// each gives:
 // "Series 25.5 ohm: 287.1nH\nShunt -122.4 ohm: 92.8pF\nE24 270nH, 91pF SWR 1.058; E12 270nH, 100pF SWR 1.134"
 std::string designText(const Design& d, char decimalSign = '.');
 // The single stub as the chart window shows it, on a line of rs ohm: the distance from the load, the open

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTabWidget>
 
 namespace {
 
@@ -99,6 +101,61 @@ class SmithChartTest : public QObject {
                                           std::abs(c.blue() - want.blue()));
             }
         QVERIFY2(nearest < 30, qPrintable(QString::number(nearest)));
+    }
+
+    // The list of designs reads its reactances to six significant digits and its parts with the micro sign;
+    // the band's page, with no sweep imported, is disabled and says why.
+    void designListReadsAsAPersonWritesIt() {
+        harness::Started s;
+        app::ChartWindow* chart = app::openSmithChart(*s.mainWindow);
+        QVERIFY(chart && QTest::qWaitForWindowExposed(chart));
+        chart->setMatchSource(app::MatchSource::Typed);
+        const auto edit = [&](const char* accessible) -> QLineEdit* {
+            for (QLineEdit* e : chart->findChildren<QLineEdit*>())
+                if (e->accessibleName() == QString::fromUtf8(accessible))
+                    return e;
+            return nullptr;
+        };
+        retype(edit("R digitata (ohm)"), "100");
+        retype(edit("X digitata (ohm)"), "50");
+        // 100 + j50 to 50 ohm at 14 MHz: series +-61.2372 ohm, shunt -72.4745 or +172.474 ohm (1.96072
+        // microhenry).
+        QCOMPARE(chart->designList()->count(), 2);
+        const QString all =
+            chart->designList()->item(0)->text() + '\n' + chart->designList()->item(1)->text();
+        QVERIFY2(all.contains(QStringLiteral("Series 61.2372 ohm")), qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("Shunt 172.474 ohm: 1.96072\u00B5H")), qPrintable(all));
+        QVERIFY2(!all.contains(QStringLiteral("uH")), qPrintable(all));
+        static const QRegularExpression reactance(QStringLiteral("(-?[0-9.]+) ohm"));
+        for (auto it = reactance.globalMatch(all); it.hasNext();) {
+            const QString number = it.next().captured(1);
+            QVERIFY2(QString(number).remove('-').remove('.').size() <= 6, qPrintable(number));
+        }
+        QTabWidget* tabs = chart->tabs();
+        QVERIFY(!tabs->isTabEnabled(1));
+        QVERIFY(tabs->tabToolTip(1).contains(QStringLiteral("Touchstone")));
+    }
+
+    // Rs follows the line panel's "RTX Z" until the operator types one; then the window's changes leave it.
+    void typedRsStaysWhenTheWindowChanges() {
+        harness::Started s;
+        QVERIFY(s.active());
+        app::ChartWindow* chart = app::openSmithChart(*s.mainWindow);
+        QVERIFY(chart && QTest::qWaitForWindowExposed(chart));
+        QLineEdit* rs = nullptr;
+        for (QLineEdit* e : chart->findChildren<QLineEdit*>())
+            if (e->accessibleName() == QStringLiteral("Rs (ohm)"))
+                rs = e;
+        QVERIFY(rs);
+        QCOMPARE(rs->text(), QStringLiteral("50"));
+        s.form.setText("Text26", "75");
+        QTRY_COMPARE(rs->text(), QStringLiteral("75"));
+        retype(rs, "60");
+        s.form.setText("Text26", "100");
+        s.form.setText("Text28", "7.1");
+        QTRY_COMPARE(chart->matchInputs().mhz, 7.1); // the change has reached the chart window
+        QCOMPARE(rs->text(), QStringLiteral("60"));
+        QCOMPARE(chart->matchInputs().rs, 60.0);
     }
 };
 

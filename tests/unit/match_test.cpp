@@ -358,6 +358,11 @@ TEST(Texts, NumbersAsTheyAreShown) {
     EXPECT_EQ(match::partText({match::PartKind::Inductor, 470.5e-9}), "470.5nH");
     EXPECT_EQ(match::partText({match::PartKind::Capacitor, 82.0012e-12}), "82.0012pF");
     EXPECT_EQ(match::partText({match::PartKind::Capacitor, 3.3e-9}), "3.3nF");
+    // The window's reading: the micro sign, reactances to six digits.
+    EXPECT_EQ(match::partText({match::PartKind::Inductor, 1.23456e-6}, ',', true), "1,23456\u00B5H");
+    EXPECT_EQ(match::partText({match::PartKind::Inductor, 470.5e-9}, '.', true), "470.5nH");
+    EXPECT_EQ(match::reactanceText(-72.4744871, '.', 6), "-72.4745");
+    EXPECT_EQ(match::reactanceText(-72.4744871), "-72.4744871");
     EXPECT_EQ(match::partText({match::PartKind::Short, 0}), "short");
     EXPECT_EQ(match::reactanceText(-123.4567891), "-123.456789");
     EXPECT_EQ(match::reactanceText(-0.0), "0");
@@ -375,10 +380,10 @@ TEST(Texts, DesignsAndStubAsTheChartWindowListsThem) {
     ASSERT_EQ(r.designs.size(), 2u);
     EXPECT_EQ(
         match::designText(r.designs[0]),
-        "Series 50 ohm: 50uH\nShunt -100 ohm: 10nF\nE24 51uH, 10nF SWR 1.020; E12 47uH, 10nF SWR 1.062");
+        "Series 50 ohm: 50\u00B5H\nShunt -100 ohm: 10nF\nE24 51\u00B5H, 10nF SWR 1.020; E12 47\u00B5H, 10nF SWR 1.062");
     EXPECT_EQ(
         match::designText(r.designs[1], ','),
-        "Series -50 ohm: 20nF\nShunt 100 ohm: 100uH\nE24 20nF, 100uH SWR 1,000; E12 22nF, 100uH SWR 1,095");
+        "Series -50 ohm: 20nF\nShunt 100 ohm: 100\u00B5H\nE24 20nF, 100\u00B5H SWR 1,000; E12 22nF, 100\u00B5H SWR 1,095");
     // arctan(sqrt(2)) from the load, where the conductance is 1/Rs.
     EXPECT_EQ(
         match::stubText(r.stub, 50, ','),

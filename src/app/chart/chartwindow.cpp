@@ -188,6 +188,7 @@ void ChartWindow::retranslate() {
     svg_->setToolTip(tr("Esporta la carta come disegno SVG."));
     tabs_->setTabText(0, tr("Ada&ttamento"));
     tabs_->setTabText(1, tr("&Banda"));
+    bandTip();
 
     saveSweep_->setText(tr("Sa&lva sweep spostato..."));
     saveSweep_->setToolTip(tr("Salva lo sweep spostato lungo la linea come file Touchstone (.s1p)."));
@@ -391,6 +392,15 @@ void ChartWindow::setBand(std::vector<Complex> measured, std::vector<Complex> mo
     plots_->setBand(std::move(samples), panelMhz);
     tabs_->setTabEnabled(1, any);
     saveSweep_->setEnabled(any);
+    bandTip();
+}
+
+// A disabled "Banda" says why, in the language now shown.
+void ChartWindow::bandTip() {
+    tabs_->setTabToolTip(1, tabs_->isTabEnabled(1)
+                                ? QString()
+                                : tr("Nessuno sweep nel pannello della linea: importa un "
+                                     "file Touchstone (File > Importa misura Touchstone)."));
 }
 
 void ChartWindow::exportChart(bool svg) {

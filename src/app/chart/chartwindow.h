@@ -90,6 +90,7 @@ class ChartWindow : public QWidget {
   private:
     // Every text of the window in the language now shown; again after each switch of language.
     void retranslate();
+    void bandTip();
     QString designToolTip(const DesignRow& design) const;
     QWidget* buildMatchPage();
     QWidget* buildBandPage();

@@ -174,6 +174,10 @@
         <source>carta-smith.png</source>
         <translation>smith-chart.png</translation>
     </message>
+    <message>
+        <source>Nessuno sweep nel pannello della linea: importa un file Touchstone (File &gt; Importa misura Touchstone).</source>
+        <translation>No sweep in the line panel: import a Touchstone file (File &gt; Import Touchstone Measurement).</translation>
+    </message>
 </context>
 <context>
     <name>app::GuideWindow</name>
