@@ -27,6 +27,14 @@ using harness::Started;
 
 namespace {
 
+// The scroll area shows a scroll bar for each direction the form does not fit in its view, and only then.
+bool barsWhereTheFormDoesNotFit(Started& s) {
+    QScrollArea* scroll = s.mainWindow->scrollArea();
+    const QSize view = scroll->viewport()->size();
+    return scroll->horizontalScrollBar()->isVisible() == (s.window->width() > view.width()) &&
+           scroll->verticalScrollBar()->isVisible() == (s.window->height() > view.height());
+}
+
 // Where a widget lies in the scroll area's view.
 QRect inView(Started& s, QWidget* w) {
     QWidget* view = s.mainWindow->scrollArea()->viewport();
@@ -131,6 +139,8 @@ class DesktopTest : public QObject {
         QCOMPARE(s.mainWindow->zoom(), 80); // the smallest start step: 100 % and 90 % do not fit
         QScrollArea* scroll = s.mainWindow->scrollArea();
         QWidget* view = scroll->viewport();
+        // Once the window has its size for the real frame: a scroll bar where the form does not fit only.
+        QTRY_VERIFY(barsWhereTheFormDoesNotFit(s));
 
         // The mouse: each control scrolled into view stands whole in it, and a click on it reaches it.
         int controls = 0;
@@ -169,6 +179,52 @@ class DesktopTest : public QObject {
         for (const char* name :
              {"Text22", "Option16", "Combo1", "HScroll1", "Command9", "Command7", "Text26"})
             QVERIFY2(reached.contains(QLatin1String(name)), name);
+    }
+
+    // On a laptop's screen Ctrl++ grows the window while the screen has room for it: the form scrolls only
+    // the way it does not fit. Ctrl+0 returns to the zoom and the size of the start; a window larger than
+    // the form (maximised) centres it.
+    void zoomGrowsTheWindowWhileTheScreenHasRoom() {
+        if (qEnvironmentVariable("HLC_TEST_SCREEN").isEmpty())
+            QSKIP("run with HLC_TEST_SCREEN=WIDTHxHEIGHT on a screen of that size");
+        Started s({}, 0);
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        QVERIFY(s.active());
+        const QRect area = s.mainWindow->screen()->availableGeometry();
+        QScrollArea* scroll = s.mainWindow->scrollArea();
+        const int start = s.mainWindow->zoom();
+        QCOMPARE(s.mainWindow->normalZoom(), start);
+        QTRY_VERIFY(area.contains(s.mainWindow->frameGeometry()));
+        QTRY_VERIFY(barsWhereTheFormDoesNotFit(s));
+        const QSize startSize = s.mainWindow->size();
+        s.clickOn("Text7");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier);
+        QVERIFY(s.mainWindow->zoom() > start);
+        QTRY_VERIFY(s.mainWindow->width() > startSize.width());
+        QTRY_VERIFY2(area.contains(s.mainWindow->frameGeometry()),
+                     qPrintable(QStringLiteral("frame %1,%2 %3x%4")
+                                    .arg(s.mainWindow->frameGeometry().x())
+                                    .arg(s.mainWindow->frameGeometry().y())
+                                    .arg(s.mainWindow->frameGeometry().width())
+                                    .arg(s.mainWindow->frameGeometry().height())));
+        // The form's whole width shows: the screen is wide enough for it, only its height scrolls.
+        QTRY_VERIFY(scroll->viewport()->width() >= s.window->width());
+        QTRY_VERIFY(!scroll->horizontalScrollBar()->isVisible());
+        QTRY_VERIFY(barsWhereTheFormDoesNotFit(s));
+        QCOMPARE(s.focusedControl(), std::string("Text7"));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(s.mainWindow->zoom(), start);
+        QTRY_COMPARE(s.mainWindow->size(), startSize);
+        QTRY_VERIFY(barsWhereTheFormDoesNotFit(s));
+
+        // Maximised (as large as the screen's room; without a window manager nothing maximises).
+        s.mainWindow->resize(area.size() - (s.mainWindow->frameGeometry().size() - s.mainWindow->size()));
+        QTRY_VERIFY(scroll->viewport()->width() > s.window->width() + 100);
+        QTest::qWait(50);
+        const int left = s.window->mapTo(scroll->viewport(), QPoint(0, 0)).x();
+        const int right = scroll->viewport()->width() - left - s.window->width();
+        QVERIFY2(std::abs(left - right) <= 1, qPrintable(QStringLiteral("%1 | %2").arg(left).arg(right)));
     }
 
     // The same window under "Fusion" and under "Windows" looks different: the style chosen is used.

@@ -44,8 +44,11 @@ class MainWindowTest : public QObject {
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(s.w("Text7"), Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(s.mainWindow->zoom(), 70); // the smallest step
+        // Ctrl+0: back to the zoom chosen for the screen at the start, not to 100 %.
+        QVERIFY(s.mainWindow->normalZoom() != 70);
         QTest::keyClick(s.w("Text7"), Qt::Key_0, Qt::ControlModifier);
-        QCOMPARE(s.mainWindow->zoom(), 100);
+        QCOMPARE(s.mainWindow->zoom(), s.mainWindow->normalZoom());
+        s.mainWindow->setZoom(100);
         QCOMPARE(s.w("Text7")->geometry(), r);
         QCOMPARE(s.w("Text7")->font().pointSizeF(), points);
         // Zoom is a view matter: nothing was typed into the field, the focus stayed.

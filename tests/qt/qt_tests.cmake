@@ -101,13 +101,15 @@ hlc_qt_test(desktop_test)
 add_test(NAME qt.desktop_test COMMAND desktop_test)
 set_tests_properties(qt.desktop_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 foreach(screen 1366x768 1280x720)
-  add_test(NAME qt.desktop_test_${screen} COMMAND desktop_test fitsTheScreen)
+  add_test(NAME qt.desktop_test_${screen} COMMAND desktop_test fitsTheScreen
+                                                  zoomGrowsTheWindowWhileTheScreenHasRoom)
   set_tests_properties(qt.desktop_test_${screen} PROPERTIES ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/screen-${screen}.json;HLC_TEST_SCREEN=${screen}")
   if(XVFB_RUN)
     add_test(NAME qt.desktop_test_x11_${screen}
              COMMAND ${XVFB_RUN} -a -s "-screen 0 ${screen}x24" $<TARGET_FILE:desktop_test>
-                     fitsTheScreen wheelScrollsTheWindowOverUnfocusedControls)
+                     fitsTheScreen wheelScrollsTheWindowOverUnfocusedControls
+                     zoomGrowsTheWindowWhileTheScreenHasRoom)
     set_tests_properties(qt.desktop_test_x11_${screen} PROPERTIES ENVIRONMENT
       "QT_QPA_PLATFORM=xcb;HLC_TEST_SCREEN=${screen}")
   endif()

@@ -124,7 +124,7 @@ class SmithChartTest : public QObject {
         const QString all =
             chart->designList()->item(0)->text() + '\n' + chart->designList()->item(1)->text();
         QVERIFY2(all.contains(QStringLiteral("Series 61.2372 ohm")), qPrintable(all));
-        QVERIFY2(all.contains(QStringLiteral("Shunt 172.474 ohm: 1.96072\u00B5H")), qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("Shunt 172.474 ohm: 1.96073\u00B5H")), qPrintable(all));
         QVERIFY2(!all.contains(QStringLiteral("uH")), qPrintable(all));
         static const QRegularExpression reactance(QStringLiteral("(-?[0-9.]+) ohm"));
         for (auto it = reactance.globalMatch(all); it.hasNext();) {

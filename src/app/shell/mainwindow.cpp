@@ -41,7 +41,8 @@ MainWindow::MainWindow(const std::function<void(ui::Form&)>& beforeWidgets) {
     scroll_ = std::make_unique<QScrollArea>(this);
     scroll_->setWidgetResizable(false);
     scroll_->setBackgroundRole(QPalette::Window);
-    scroll_->setFocusPolicy(Qt::NoFocus); // the focus stays on the controls; Tab is the model's
+    scroll_->setFocusPolicy(Qt::NoFocus);   // the focus stays on the controls; Tab is the model's
+    scroll_->setAlignment(Qt::AlignCenter); // a window larger than the form (maximised) centres it
     formWindow_ = new QtWindow(form_);
     scroll_->setWidget(formWindow_);
     setCentralWidget(scroll_.get());
@@ -85,7 +86,7 @@ void MainWindow::buildMenus() {
     zoomIn_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     zoomOut_ = viewMenu_->addAction(QString(), this, &MainWindow::zoomOut);
     zoomOut_->setShortcut(QKeySequence::ZoomOut);
-    normalSize_ = viewMenu_->addAction(QString(), this, [this] { setZoom(100); });
+    normalSize_ = viewMenu_->addAction(QString(), this, [this] { setZoom(normalZoom_); });
     normalSize_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     helpMenu_ = menuBar()->addMenu(QString());
@@ -119,6 +120,7 @@ void MainWindow::setZoom(int percent) {
         percent == zoom())
         return;
     formWindow_->setZoom(percent);
+    fitWindowToForm();
     if (QWidget* focus = QApplication::focusWidget(); focus && formWindow_->isAncestorOf(focus))
         scroll_->ensureWidgetVisible(focus, 8, 8);
     emit zoomChanged(percent);
@@ -153,20 +155,41 @@ QSize MainWindow::chrome() const {
     return QSize(frame, menuBar()->sizeHint().height() + frame);
 }
 
+QSize MainWindow::sizeForForm(QSize most) const {
+    QSize want = formWindow_->size() + chrome();
+    // A scroll bar for the direction that does not fit takes room across the other.
+    const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_.get());
+    const bool tooHigh = want.height() > most.height();
+    const bool tooWide = want.width() + (tooHigh ? bar : 0) > most.width();
+    if (tooHigh)
+        want.rwidth() += bar;
+    if (tooWide)
+        want.rheight() += bar;
+    return want.boundedTo(most);
+}
+
+// After a zoom: the window grows to show the whole form while the screen has room (and shrinks with it),
+// its frame kept on the screen.
+void MainWindow::fitWindowToForm() {
+    const QScreen* s = screen();
+    if (!s || isMaximized() || isFullScreen())
+        return;
+    const QRect area = s->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize decoration = frame.isEmpty() ? kDecoration : frame;
+    resize(sizeForForm(area.size() - decoration));
+    keepFrameOnScreen();
+}
+
 void MainWindow::fitToScreen() {
     const QScreen* s = screen() ? screen() : QApplication::primaryScreen();
     if (!s)
         return;
     const QRect area = s->availableGeometry();
     const QSize around = chrome() + kDecoration;
-    formWindow_->setZoom(startZoom(area.size(), around));
-    QSize want = formWindow_->size() + chrome();
-    const QSize most = area.size() - kDecoration;
-    if (want.width() > most.width() || want.height() > most.height()) {
-        // The form scrolls: room for the scroll bars, within the screen.
-        const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_.get());
-        want = (want + QSize(bar, bar)).boundedTo(most);
-    }
+    normalZoom_ = startZoom(area.size(), around);
+    formWindow_->setZoom(normalZoom_);
+    const QSize want = sizeForForm(area.size() - kDecoration);
     resize(want);
     const QPoint corner(area.left() + std::max(0, (area.width() - want.width() - kDecoration.width()) / 2),
                         area.top() + std::max(0, (area.height() - want.height() - kDecoration.height()) / 2));
@@ -177,8 +200,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
-        // The window manager's frame is known only once the window is up.
-        QTimer::singleShot(0, this, &MainWindow::keepFrameOnScreen);
+        // The window manager's frame is known only once the window is up: the size is fitted again.
+        QTimer::singleShot(0, this, &MainWindow::fitWindowToForm);
     }
 }
 

@@ -43,9 +43,13 @@ class MainWindow : public QMainWindow {
     QMenu* helpMenu() const { return helpMenu_; }
 
     int zoom() const;
-    void setZoom(int percent); // one of kZoomSteps
+    // One of kZoomSteps. The window takes the size that shows the whole form where the screen has room
+    // (unless it is maximised or full screen), else the screen's room, and the form scrolls.
+    void setZoom(int percent);
     void zoomIn();
     void zoomOut();
+    // The zoom chosen for the screen at the start ("Dimensione normale", Ctrl+0, returns to it).
+    int normalZoom() const { return normalZoom_; }
 
     // The zoom to start with when the form, with the window's menu and frame around it, has this much
     // room: 100 % where that fits, else the largest step down to kSmallestStartZoom that fits, else that
@@ -68,6 +72,10 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void retranslate();
     QSize chrome() const; // what the window adds around the form: menu bar, scroll area frame
+    // The size that shows the whole form, or as much of it as the screen's room for the window holds,
+    // with scroll bars where it does not.
+    QSize sizeForForm(QSize most) const;
+    void fitWindowToForm();
     void keepFrameOnScreen();
 
     ui::Form form_;
@@ -85,6 +93,7 @@ class MainWindow : public QMainWindow {
     QAction* normalSize_ = nullptr;
     bool changePending_ = false;
     bool shownOnce_ = false;
+    int normalZoom_ = 100;
 };
 
 } // namespace app
