@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -195,6 +196,40 @@ class ChartTest : public QObject {
         QSvgRenderer svg(dir.filePath("c.svg"));
         QVERIFY(svg.isValid());
         QCOMPARE(svg.viewBoxF(), QRectF(0, 0, 400, 400));
+    }
+
+    // The band's plots at the widths the page takes: every title, caption and axis label stands whole in
+    // the picture and clear of every other (a caption beside a long title goes below it; the last
+    // frequency label is not cut), for a sweep round 14 MHz and one up to 110000 MHz.
+    void bandPlotTextsStandApart_data() {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::newRow("14 MHz") << 13.9 << 14.5;
+        QTest::newRow("100 GHz") << 60000.0 << 110000.0;
+    }
+    void bandPlotTextsStandApart() {
+        QFETCH(double, from);
+        QFETCH(double, to);
+        std::vector<app::BandSample> samples;
+        for (int i = 0; i <= 20; ++i)
+            samples.push_back({from + (to - from) * i / 20, 1.5 + i * 0.4, 1.2 + i * 0.3, 0.0125 * i});
+        app::BandPlotView view;
+        view.setBand(samples, (from + to) / 2);
+        for (int width : {180, 240, 300, 420, 640}) {
+            QImage picture(width, 420, QImage::Format_ARGB32);
+            QPainter p(&picture);
+            view.render(p, QRectF(picture.rect()), QApplication::palette());
+            p.end();
+            const auto& texts = view.drawnTexts();
+            QVERIFY(texts.size() >= 10);
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                const QByteArray who = texts[i].text.toUtf8() + " at " + QByteArray::number(width);
+                QVERIFY2(QRectF(picture.rect()).contains(texts[i].bounds), who);
+                for (std::size_t j = i + 1; j < texts.size(); ++j)
+                    QVERIFY2(!texts[i].bounds.intersects(texts[j].bounds),
+                             who + " over " + texts[j].text.toUtf8());
+            }
+        }
     }
 };
 

@@ -3,6 +3,8 @@
 // a drop-down or the slider scrolls the window unless that control has the focus.
 #include "harness.h"
 
+#include "app/chart/chartwindow.h"
+#include "app/chart/smithchart.h"
 #include "ui/controlset.h"
 
 #include <QComboBox>
@@ -225,6 +227,44 @@ class DesktopTest : public QObject {
         const int left = s.window->mapTo(scroll->viewport(), QPoint(0, 0)).x();
         const int right = scroll->viewport()->width() - left - s.window->width();
         QVERIFY2(std::abs(left - right) <= 1, qPrintable(QStringLiteral("%1 | %2").arg(left).arg(right)));
+    }
+
+    // The chart window opens beside the calculator, both whole on the screen and neither over the other,
+    // on a laptop's screen at the start zoom too; its designs list and fields keep their room.
+    void chartWindowStandsBesideTheCalculator() {
+        if (qEnvironmentVariable("HLC_TEST_SCREEN").isEmpty())
+            QSKIP("run with HLC_TEST_SCREEN=WIDTHxHEIGHT on a screen of that size");
+        Started s({}, 0);
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        QVERIFY(s.active());
+        QTRY_VERIFY(barsWhereTheFormDoesNotFit(s));
+        QTest::keySequence(s.mainWindow.get(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        app::ChartWindow* chart = app::smithChartOf(*s.mainWindow);
+        QVERIFY(chart);
+        QVERIFY(QTest::qWaitForWindowExposed(chart));
+        const QRect area = s.mainWindow->screen()->availableGeometry();
+        const auto where = [](const QWidget* w) {
+            const QRect r = w->frameGeometry();
+            return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        };
+        QTRY_VERIFY2(area.contains(chart->frameGeometry()), qPrintable(where(chart)));
+        QVERIFY2(area.contains(s.mainWindow->frameGeometry()), qPrintable(where(s.mainWindow.get())));
+        QVERIFY(chart->width() >= chart->minimumSizeHint().width());
+        // Side by side wherever the screen holds both, as on 1366 x 768 and wider screens; else the chart at
+        // its smallest at the screen's edge, covering the least of the calculator.
+        const int both = s.mainWindow->frameGeometry().width() + chart->minimumSizeHint().width() +
+                         chart->frameGeometry().width() - chart->width();
+        if (qEnvironmentVariable("HLC_TEST_SCREEN") != QStringLiteral("1280x720"))
+            QVERIFY2(both <= area.width(), qPrintable(QString::number(both)));
+        if (both <= area.width()) {
+            QVERIFY2(!chart->frameGeometry().intersects(s.mainWindow->frameGeometry()),
+                     qPrintable(where(chart) + " over " + where(s.mainWindow.get())));
+        } else {
+            QCOMPARE(chart->width(), chart->minimumSizeHint().width());
+            QVERIFY2(chart->frameGeometry().left() == area.left() ||
+                         chart->frameGeometry().right() == area.right(),
+                     qPrintable(where(chart)));
+        }
     }
 
     // The same window under "Fusion" and under "Windows" looks different: the style chosen is used.

@@ -10,9 +10,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -278,6 +281,59 @@ class LayoutTest : public QObject {
             QVERIFY2(tabs->tabRect(i).width() >= tabs->fontMetrics().horizontalAdvance(title),
                      qPrintable(title));
         }
+    }
+
+    // The chart window at its smallest: narrow enough to stand beside the calculator at its start zoom on a
+    // 1366-pixel screen, with the list of designs still wrapping its texts beside the schematics (no
+    // sideways scrolling) and every field, caption and tab title whole.
+    void chartWindowAtItsSmallest() {
+        app::setLanguage(harness::testLanguage());
+        app::ChartWindow c;
+        const QString text =
+            QStringLiteral("Series 61.2372 ohm: 696.158nH\nShunt 161.237 ohm: 1.83298\u00B5H\n"
+                           "E24 680nH, 1.8\u00B5H SWR 1.035; E12 680nH, 1.8\u00B5H SWR 1.035");
+        c.setDesigns({{true, 61.2372, 161.237, text, {}}, {false, -61.2372, 38.7628, text, {}}},
+                     QStringLiteral("Stub"), {});
+        c.setBand({}, {}, {{14.0, 2.0, 1.8, 0.5}, {14.4, 1.5, 1.4, 0.6}}, 14.2);
+        const QSize least = c.minimumSizeHint();
+        QVERIFY2(least.width() <= 1366 - app::QtWindow::sizeAt(app::kSmallestStartZoom).width() - 40,
+                 qPrintable(QString::number(least.width())));
+        c.resize(least);
+        c.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&c));
+        QListWidget* list = c.designList();
+        QTRY_VERIFY(!list->horizontalScrollBar()->isVisible());
+        for (int i = 0; i < list->count(); ++i)
+            QVERIFY(list->visualItemRect(list->item(i)).right() <= list->viewport()->width());
+        QVERIFY(list->viewport()->width() >= list->iconSize().width() + 100);
+        for (QLineEdit* e : c.findChildren<QLineEdit*>()) {
+            if (!e->isVisible())
+                continue;
+            QStyleOptionFrame opt;
+            opt.initFrom(e);
+            opt.lineWidth = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e);
+            const QRect room = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
+            QVERIFY2(e->fontMetrics().horizontalAdvance(QStringLiteral("1234.5678")) <= room.width() - 4,
+                     qPrintable(e->accessibleName()));
+        }
+        for (QWidget* w : c.findChildren<QWidget*>()) {
+            const QString shown = shownText(w);
+            if (shown.isEmpty() || !w->isVisible() || qobject_cast<QLineEdit*>(w) || w == c.readoutLabel())
+                continue;
+            if (auto* b = qobject_cast<QPushButton*>(w)) {
+                QStyleOptionButton opt;
+                opt.initFrom(b);
+                const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
+                QVERIFY2(b->fontMetrics().horizontalAdvance(QString(shown).remove('&')) <= room.width(),
+                         qPrintable(shown));
+            } else {
+                QVERIFY2(w->width() >= w->minimumSizeHint().width(), qPrintable(shown));
+            }
+        }
+        QTabBar* tabs = c.tabs()->tabBar();
+        for (int i = 0; i < tabs->count(); ++i)
+            QVERIFY(tabs->tabRect(i).width() >=
+                    tabs->fontMetrics().horizontalAdvance(tabs->tabText(i).remove('&')));
     }
 };
 

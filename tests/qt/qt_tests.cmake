@@ -102,18 +102,23 @@ add_test(NAME qt.desktop_test COMMAND desktop_test)
 set_tests_properties(qt.desktop_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 foreach(screen 1366x768 1280x720)
   add_test(NAME qt.desktop_test_${screen} COMMAND desktop_test fitsTheScreen
-                                                  zoomGrowsTheWindowWhileTheScreenHasRoom)
+                                                  zoomGrowsTheWindowWhileTheScreenHasRoom
+                                                  chartWindowStandsBesideTheCalculator)
   set_tests_properties(qt.desktop_test_${screen} PROPERTIES ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/screen-${screen}.json;HLC_TEST_SCREEN=${screen}")
   if(XVFB_RUN)
     add_test(NAME qt.desktop_test_x11_${screen}
              COMMAND ${XVFB_RUN} -a -s "-screen 0 ${screen}x24" $<TARGET_FILE:desktop_test>
                      fitsTheScreen wheelScrollsTheWindowOverUnfocusedControls
-                     zoomGrowsTheWindowWhileTheScreenHasRoom)
+                     zoomGrowsTheWindowWhileTheScreenHasRoom chartWindowStandsBesideTheCalculator)
     set_tests_properties(qt.desktop_test_x11_${screen} PROPERTIES ENVIRONMENT
       "QT_QPA_PLATFORM=xcb;HLC_TEST_SCREEN=${screen}")
   endif()
 endforeach()
+# A desktop screen: the chart window beside the calculator at the full start zoom.
+add_test(NAME qt.desktop_test_1920x1080 COMMAND desktop_test chartWindowStandsBesideTheCalculator)
+set_tests_properties(qt.desktop_test_1920x1080 PROPERTIES ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/screen-1920x1080.json;HLC_TEST_SCREEN=1920x1080")
 # The layout test under the Fusion style by name, beside the Windows style above.
 add_test(NAME qt.layout_test_fusion_style COMMAND layout_test)
 set_tests_properties(qt.layout_test_fusion_style PROPERTIES

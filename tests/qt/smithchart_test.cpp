@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -156,6 +157,45 @@ class SmithChartTest : public QObject {
         QTRY_COMPARE(chart->matchInputs().mhz, 7.1); // the change has reached the chart window
         QCOMPARE(rs->text(), QStringLiteral("60"));
         QCOMPARE(chart->matchInputs().rs, 60.0);
+    }
+
+    // "Modello della linea": the calculator at the start, as the panel computes; the physical line moves
+    // the far point by the lossy line's equations (RG-58 at 14 MHz, 385 + j0 ohm moved 45 degrees: SWR
+    // 5.83 in the panel, 13.82 - j48.05 ohm and SWR 7.09 on the physical line). The choice is named in the
+    // chart's legend and on the band's page.
+    void lineModelChoiceMovesTheFarPoint() {
+        harness::Started s;
+        QVERIFY(s.active());
+        s.form.setText("Combo2", "RG-58 (generic)");
+        s.form.setText("Text28", "14");
+        s.form.setText("Text23", "385");
+        s.form.setText("Text24", "0");
+        s.form.setValue("HScroll1", 180);
+        QVERIFY(s.form.text("Text22").find("SWR = 5.83") != std::string::npos);
+        app::ChartWindow* chart = app::openSmithChart(*s.mainWindow);
+        QVERIFY(chart && QTest::qWaitForWindowExposed(chart));
+        const auto far = [&] {
+            for (const app::ChartMarker& m : chart->chart()->content().markers)
+                if (m.name == "line.far")
+                    return m.z;
+            return app::Complex(NAN, NAN);
+        };
+        QComboBox* model = chart->lineModelBox();
+        QCOMPARE(model->currentText(), QStringLiteral("calcolatore"));
+        QVERIFY(std::abs(far() - app::Complex(16.6612, -47.1424)) < 1e-3);
+        QCOMPARE(chart->chart()->content().lineModel, QStringLiteral("calcolatore"));
+
+        model->setCurrentIndex(1);
+        QCOMPARE(model->currentText(), QStringLiteral("linea fisica"));
+        QVERIFY2(std::abs(far() - app::Complex(13.82, -48.05)) < 0.01,
+                 qPrintable(QStringLiteral("%1 %2").arg(far().real()).arg(far().imag())));
+        QCOMPARE(chart->chart()->content().lineModel, QStringLiteral("linea fisica"));
+        bool named = false;
+        for (QLabel* l : chart->findChildren<QLabel*>())
+            named = named || l->text() == QStringLiteral("Modello della linea: linea fisica");
+        QVERIFY(named);
+        // The panel's own text stays as it computes it.
+        QVERIFY(s.form.text("Text22").find("SWR = 5.83") != std::string::npos);
     }
 };
 

@@ -37,21 +37,28 @@ struct Series {
     QString caption;
 };
 
+using DrawnTexts = std::vector<BandPlotView::DrawnText>;
+
+// Draws a text and keeps where it stands.
+void drawKept(QPainter& p, const QRectF& rect, int flags, const QString& s, DrawnTexts& drawn) {
+    QRectF bounds;
+    p.drawText(rect, flags, s, &bounds);
+    drawn.push_back({s, bounds});
+}
+
 void plot(QPainter& p, const QRectF& box, const QPalette& pal, const QString& title,
           const std::vector<BandSample>& s, double panelMhz, const std::vector<Series>& series, double yFloor,
-          double yCeiling) {
+          double yCeiling, DrawnTexts& drawn) {
     const QColor text = pal.color(QPalette::Text);
     const QColor base = pal.color(QPalette::Base);
     const QFontMetricsF fm(p.font());
     const double h = fm.height();
-    const QRectF area(box.left() + fm.horizontalAdvance(QStringLiteral("00.00")) + 8, box.top() + h * 1.3, 0,
-                      0);
-    const QRectF plotArea(area.topLeft(), QPointF(box.right() - 6, box.bottom() - h * 1.4));
-    if (plotArea.width() < 20 || plotArea.height() < 20)
-        return;
-    p.setPen(text);
-    p.drawText(QRectF(box.left(), box.top(), box.width(), h), Qt::AlignLeft | Qt::AlignTop, title);
-
+    // The captions of the curves at the top right, beside the title where they fit, else on a line below.
+    double captions = 0;
+    for (const Series& ser : series)
+        captions += fm.horizontalAdvance(ser.caption) + 4 + 8;
+    const bool captionsBelow = fm.horizontalAdvance(title) + 12 + captions > box.width();
+    const double captionTop = captionsBelow ? box.top() + h : box.top();
     const double f0 = s.front().mhz, f1 = std::max(s.back().mhz, s.front().mhz + 1e-9);
     double lo = yFloor, hi = yFloor;
     for (const BandSample& b : s)
@@ -63,6 +70,18 @@ void plot(QPainter& p, const QRectF& box, const QPalette& pal, const QString& ti
     if (hi <= lo)
         hi = lo + 1;
     hi += (hi - lo) * 0.05;
+    // The values' labels left of the plot, as wide as the widest of them.
+    const std::vector<double> valueTicks = axisTicks(lo, hi, 5);
+    double labelWidth = fm.horizontalAdvance(QStringLiteral("00.00"));
+    for (double t : valueTicks)
+        labelWidth = std::max(labelWidth, fm.horizontalAdvance(QString::number(t, 'g', 4)));
+    const QRectF plotArea(QPointF(box.left() + labelWidth + 8, captionTop + h * 1.3),
+                          QPointF(box.right() - 6, box.bottom() - h * 1.4));
+    if (plotArea.width() < 20 || plotArea.height() < 20)
+        return;
+    p.setPen(text);
+    drawKept(p, QRectF(box.left(), box.top(), box.width(), h), Qt::AlignLeft | Qt::AlignTop, title, drawn);
+
     const auto X = [&](double f) { return plotArea.left() + (f - f0) / (f1 - f0) * plotArea.width(); };
     const auto Y = [&](double v) {
         v = std::isfinite(v) ? std::clamp(v, lo, hi) : hi;
@@ -71,20 +90,27 @@ void plot(QPainter& p, const QRectF& box, const QPalette& pal, const QString& ti
 
     // Grid and tick labels.
     const QColor grid = mix(base, text, 0.25);
-    for (double t : axisTicks(lo, hi, 5)) {
+    for (double t : valueTicks) {
         p.setPen(pen(grid, 1.0));
         p.drawLine(QPointF(plotArea.left(), Y(t)), QPointF(plotArea.right(), Y(t)));
         p.setPen(text);
-        p.drawText(QRectF(box.left(), Y(t) - h / 2, plotArea.left() - box.left() - 4, h),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(t, 'g', 4));
+        drawKept(p, QRectF(box.left(), Y(t) - h / 2, plotArea.left() - box.left() - 4, h),
+                 Qt::AlignRight | Qt::AlignVCenter, QString::number(t, 'g', 4), drawn);
     }
+    // Frequency labels centred under their lines, kept right of the values' labels and inside the box; one
+    // that would run into the label before it is left out.
+    double labelsEnd = box.left() - 1e9;
     for (double t : axisTicks(f0, f1, 4)) {
         p.setPen(pen(grid, 1.0));
         p.drawLine(QPointF(X(t), plotArea.top()), QPointF(X(t), plotArea.bottom()));
-        p.setPen(text);
         const QString label = QString::number(t, 'g', 6);
         const double w = fm.horizontalAdvance(label) + 4;
-        p.drawText(QRectF(X(t) - w / 2, plotArea.bottom() + 2, w, h), Qt::AlignCenter, label);
+        const double x = std::clamp(X(t) - w / 2, plotArea.left() - 3, std::max(box.left(), box.right() - w));
+        if (x < labelsEnd + fm.horizontalAdvance(QLatin1Char(' ')))
+            continue;
+        p.setPen(text);
+        drawKept(p, QRectF(x, plotArea.bottom() + 2, w, h), Qt::AlignCenter, label, drawn);
+        labelsEnd = x + w;
     }
     p.setPen(pen(mix(base, text, 0.6), 1.0));
     p.drawRect(plotArea);
@@ -114,7 +140,7 @@ void plot(QPainter& p, const QRectF& box, const QPalette& pal, const QString& ti
     for (auto it = series.rbegin(); it != series.rend(); ++it) {
         const double w = fm.horizontalAdvance(it->caption) + 4;
         p.setPen(it->colour);
-        p.drawText(QRectF(right - w, box.top(), w, h), Qt::AlignRight | Qt::AlignTop, it->caption);
+        drawKept(p, QRectF(right - w, captionTop, w, h), Qt::AlignRight | Qt::AlignTop, it->caption, drawn);
         right -= w + 8;
     }
 }
@@ -164,6 +190,7 @@ void BandPlotView::paintEvent(QPaintEvent*) {
 
 void BandPlotView::render(QPainter& p, const QRectF& rect, const QPalette& pal) const {
     p.save();
+    drawn_.clear();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.fillRect(rect, pal.color(QPalette::Base));
     if (samples_.empty()) {
@@ -178,9 +205,10 @@ void BandPlotView::render(QPainter& p, const QRectF& rect, const QPalette& pal) 
     plot(p, top, pal, QStringLiteral("SWR - MHz"), samples_, panelMhz_,
          {{[](const BandSample& b) { return b.swrMeasured; }, hue(180, pal), tr("misurato")},
           {[](const BandSample& b) { return b.swrMoved; }, hue(330, pal), tr("lontano")}},
-         1.0, kSwrCeiling);
+         1.0, kSwrCeiling, drawn_);
     plot(p, bottom, pal, tr("Perdita totale (dB) - MHz"), samples_, panelMhz_,
-         {{[](const BandSample& b) { return b.totalLossDb; }, hue(30, pal), tr("perdita")}}, 0.0, 1e9);
+         {{[](const BandSample& b) { return b.totalLossDb; }, hue(30, pal), tr("perdita")}}, 0.0, 1e9,
+         drawn_);
     p.restore();
 }
 

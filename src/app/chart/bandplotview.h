@@ -27,6 +27,13 @@ class BandPlotView : public QWidget {
 
     void render(QPainter& painter, const QRectF& rect, const QPalette& palette) const;
 
+    // Each text of the last picture drawn (titles, captions, axis labels) and where it stands.
+    struct DrawnText {
+        QString text;
+        QRectF bounds;
+    };
+    const std::vector<DrawnText>& drawnTexts() const { return drawn_; }
+
     QSize sizeHint() const override { return {340, 420}; }
 
   protected:
@@ -36,6 +43,7 @@ class BandPlotView : public QWidget {
   private:
     std::vector<BandSample> samples_;
     double panelMhz_ = 0;
+    mutable std::vector<DrawnText> drawn_;
 };
 
 // Tick values for an axis from lo to hi: steps of 1, 2 or 5 times a power of ten, about `count` of them.

@@ -16,9 +16,11 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <optional>
@@ -118,7 +120,6 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(chart_, &SmithChartView::readoutChanged, readout_, &QLabel::setText);
 
     reference_ = new QLineEdit(QStringLiteral("50"));
-    reference_->setMaximumWidth(70);
     connect(reference_, &QLineEdit::textEdited, this, [this] {
         if (auto v = number(reference_); v && *v > 0)
             chart_->setReference(*v);
@@ -132,21 +133,41 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     svg_ = new QPushButton;
     connect(svg_, &QPushButton::clicked, this, [this] { exportChart(true); });
 
-    auto* bar = new QHBoxLayout;
+    lineModel_ = new QComboBox;
+    lineModel_->addItem(QString());
+    lineModel_->addItem(QString());
+    connect(lineModel_, &QComboBox::currentIndexChanged, this, [this] {
+        showLineModel();
+        emit lineModelChanged();
+    });
+
+    // The controls above the chart in three short rows, so that the window stays narrow enough to stand
+    // beside the calculator on a laptop's screen.
     referenceLabel_ = new QLabel;
     referenceLabel_->setBuddy(reference_);
-    bar->addWidget(referenceLabel_);
-    bar->addWidget(reference_);
-    bar->addWidget(admittance_);
-    bar->addWidget(swrCircles_);
-    bar->addStretch();
-    bar->addWidget(png_);
-    bar->addWidget(svg_);
+    lineModelLabel_ = new QLabel;
+    lineModelLabel_->setBuddy(lineModel_);
+    auto* referenceRow = new QHBoxLayout;
+    referenceRow->addWidget(referenceLabel_);
+    referenceRow->addWidget(reference_);
+    referenceRow->addStretch();
+    referenceRow->addWidget(png_);
+    referenceRow->addWidget(svg_);
+    auto* gridRow = new QHBoxLayout;
+    gridRow->addWidget(admittance_);
+    gridRow->addWidget(swrCircles_);
+    gridRow->addStretch();
+    auto* modelRow = new QHBoxLayout;
+    modelRow->addWidget(lineModelLabel_);
+    modelRow->addWidget(lineModel_);
+    modelRow->addStretch();
 
     auto* left = new QWidget;
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->addLayout(bar);
+    leftLayout->addLayout(referenceRow);
+    leftLayout->addLayout(gridRow);
+    leftLayout->addLayout(modelRow);
     leftLayout->addWidget(chart_, 1);
     leftLayout->addWidget(readout_);
 
@@ -155,23 +176,38 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     tabs_->addTab(buildBandPage(), QString());
     tabs_->setTabEnabled(1, false);
 
-    auto* split = new QSplitter(Qt::Horizontal);
-    split->addWidget(left);
-    split->addWidget(tabs_);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 0);
-    split->setSizes({560, 420});
+    split_ = new QSplitter(Qt::Horizontal);
+    split_->addWidget(left);
+    split_->addWidget(tabs_);
+    split_->setStretchFactor(0, 1);
+    split_->setStretchFactor(1, 0);
+    split_->setChildrenCollapsible(false);
+    split_->setSizes({560, 420});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(split);
+    layout->addWidget(split_);
     retranslate();
     resize(1000, 620);
+}
+
+// Shown the first time: the pages take about two fifths of the width, at least what they need, and the
+// chart the rest.
+void ChartWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    const int total = split_->width() - split_->handleWidth();
+    const int pages = std::max(tabs_->minimumSizeHint().width(), total * 2 / 5);
+    split_->setSizes({total - pages, pages});
 }
 
 void ChartWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    else if (event->type() == QEvent::FontChange)
+        fitMinimumWidths();
 }
 
 void ChartWindow::retranslate() {
@@ -189,6 +225,16 @@ void ChartWindow::retranslate() {
     tabs_->setTabText(0, tr("Ada&ttamento"));
     tabs_->setTabText(1, tr("&Banda"));
     bandTip();
+    lineModelLabel_->setText(tr("M&odello della linea:"));
+    lineModel_->setItemText(0, tr("calcolatore"));
+    lineModel_->setItemText(1, tr("linea fisica"));
+    lineModel_->setAccessibleName(tr("Modello della linea"));
+    lineModel_->setToolTip(
+        tr("calcolatore: i punti spostati come li calcola il pannello della linea (la potenza riflessa "
+           "attenuata dalla perdita totale). linea fisica: le equazioni della linea con perdite (il "
+           "coefficiente di riflessione attenuato dalla sola perdita in adattamento)."));
+    showLineModel();
+    fitMinimumWidths();
 
     saveSweep_->setText(tr("Sa&lva sweep spostato..."));
     saveSweep_->setToolTip(tr("Salva lo sweep spostato lungo la linea come file Touchstone (.s1p)."));
@@ -218,12 +264,51 @@ QString ChartWindow::designToolTip(const DesignRow& design) const {
                               : tr("Elemento in parallelo dal lato della sorgente");
 }
 
+QString ChartWindow::lineModelName() const {
+    return lineModel_->currentText();
+}
+
+bool ChartWindow::physicalLine() const {
+    return lineModel_->currentIndex() == 1;
+}
+
+void ChartWindow::setPhysicalLine(bool physical) {
+    lineModel_->setCurrentIndex(physical ? 1 : 0);
+}
+
+// The chosen model, named where its figures are shown: the chart's legend and the band's page.
+void ChartWindow::showLineModel() {
+    ChartContent c = chart_->content();
+    c.lineModel = lineModelName();
+    chart_->setContent(std::move(c));
+    bandModel_->setText(tr("Modello della linea: %1").arg(lineModelName()));
+}
+
+// The fields and buttons keep room for what they show at any width of the window: a frequency of ten
+// characters, the captions of the export buttons; the list of designs keeps its schematic and a column
+// of text beside it.
+void ChartWindow::fitMinimumWidths() {
+    const QFontMetrics fm(font());
+    const int field = fm.horizontalAdvance(QStringLiteral("0000.00000")) + 16;
+    for (QLineEdit* e : {mhz_, rs_, typedR_, typedX_})
+        e->setMinimumWidth(field);
+    reference_->setFixedWidth(field);
+    for (QPushButton* b : {png_, svg_})
+        b->setMinimumWidth(fm.horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 24);
+    const int bar = designList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, designList_);
+    designList_->setMinimumWidth(designList_->iconSize().width() +
+                                 fm.horizontalAdvance(QStringLiteral("Shunt -1234.56 ohm:")) + bar +
+                                 2 * designList_->frameWidth() + 16);
+}
+
 QWidget* ChartWindow::buildBandPage() {
     bandPage_ = new QWidget;
+    bandModel_ = new QLabel;
     plots_ = new BandPlotView;
     saveSweep_ = new QPushButton;
     connect(saveSweep_, &QPushButton::clicked, this, &ChartWindow::saveMovedSweepRequested);
     auto* l = new QVBoxLayout(bandPage_);
+    l->addWidget(bandModel_);
     l->addWidget(plots_, 1);
     l->addWidget(saveSweep_, 0, Qt::AlignRight);
     return bandPage_;
@@ -268,6 +353,9 @@ QWidget* ChartWindow::buildMatchPage() {
     designList_ = new QListWidget;
     designList_->setIconSize(QSize(110, 44));
     designList_->setWordWrap(true);
+    // The text wraps beside the schematic at the list's width, which never scrolls sideways.
+    designList_->setResizeMode(QListView::Adjust);
+    designList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stub_ = new QLabel;
     stub_->setWordWrap(true);
     stub_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSplitter;
 class QTabWidget;
 
 namespace app {
@@ -58,6 +59,12 @@ class ChartWindow : public QWidget {
 
     // What the window computed: markers and the line's path.
     void setPicture(std::vector<ChartMarker> markers, std::vector<Complex> linePath);
+
+    // "Modello della linea": the calculator's own figures (false, the start) or the physical line (true),
+    // for the line's far point and path, the band and matching. The owner recomputes on lineModelChanged.
+    bool physicalLine() const;
+    void setPhysicalLine(bool physical);
+    QComboBox* lineModelBox() const { return lineModel_; }
     // The band of an imported sweep; an empty band hides the sweeps and disables its page.
     void setBand(std::vector<Complex> measured, std::vector<Complex> moved, std::vector<BandSample> samples,
                  double panelMhz);
@@ -83,14 +90,20 @@ class ChartWindow : public QWidget {
     void matchInputsChanged();
     // "Salva sweep spostato...": the owner asks for a file and writes the moved sweep.
     void saveMovedSweepRequested();
+    // The operator chose another line model.
+    void lineModelChanged();
 
   protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     // Every text of the window in the language now shown; again after each switch of language.
     void retranslate();
     void bandTip();
+    QString lineModelName() const;
+    void showLineModel();
+    void fitMinimumWidths();
     QString designToolTip(const DesignRow& design) const;
     QWidget* buildMatchPage();
     QWidget* buildBandPage();
@@ -108,8 +121,13 @@ class ChartWindow : public QWidget {
     QPushButton* png_;
     QPushButton* svg_;
     QTabWidget* tabs_;
+    QSplitter* split_ = nullptr;
+    bool shownOnce_ = false;
     QWidget* bandPage_ = nullptr;
     QPushButton* saveSweep_ = nullptr;
+    QLabel* bandModel_ = nullptr;
+    QComboBox* lineModel_ = nullptr;
+    QLabel* lineModelLabel_ = nullptr;
 
     QComboBox* source_ = nullptr;
     QLabel* sourceLabel_ = nullptr;

@@ -9,13 +9,16 @@
 #include "wiring/import.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace app {
@@ -52,6 +55,12 @@ class SmithChart : public QObject {
             chart_ = new ChartWindow(&main_); // a window of its own, closed with the main window
             connect(chart_, &ChartWindow::matchInputsChanged, this, [this] { designs(); });
             connect(chart_, &ChartWindow::saveMovedSweepRequested, this, [this] { saveMovedSweep(); });
+            chart_->setPhysicalLine(chart::lineModel(main_.form()) == line::LineModel::Physical);
+            connect(chart_, &ChartWindow::lineModelChanged, this, [this] {
+                chart::setLineModel(main_.form(), chart_->physicalLine() ? line::LineModel::Physical
+                                                                         : line::LineModel::Calculator);
+                refresh();
+            });
         }
         refresh();
         if (first)
@@ -72,20 +81,57 @@ class SmithChart : public QObject {
   private:
     void retranslate() { action_->setText(tr("Carta di Smith")); }
 
-    // Beside the main window on its screen: to its right where there is room, else at the screen's right.
+    // Beside the calculator on its screen, on the side with more room, where the chart fits there at least
+    // at its smallest; where neither side has that room but the screen holds both side by side, the
+    // calculator moves over to make it; else the chart stands at the screen's edge on the side with more
+    // room, at its smallest, where it covers the least of the calculator.
     void placeBesideMain() {
         QScreen* screen = main_.screen();
         if (!screen)
             return;
         const QRect room = screen->availableGeometry();
         const QRect frame = main_.frameGeometry();
-        QSize size = chart_->size().boundedTo(room.size() - QSize(16, 40));
-        chart_->resize(size);
-        int x = frame.right() + 8;
-        if (x + size.width() > room.right())
-            x = std::max(room.left(), room.right() - size.width());
-        const int y =
-            std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - size.height() - 30));
+        // The chart's frame is not known before it is shown: the calculator's, from the same window manager.
+        const QSize decoration = (frame.size() - main_.size()).expandedTo(QSize(0, 0));
+        // Its smallest size as it will be shown: the parts a layout took in are shown by a queued call,
+        // which is made now, so that the layout counts them; in the style's fonts.
+        const QList<QWidget*> parts = chart_->findChildren<QWidget*>();
+        for (QWidget* part : parts)
+            QCoreApplication::sendPostedEvents(part, QEvent::MetaCall);
+        chart_->ensurePolished();
+        for (auto it = parts.crbegin(); it != parts.crend(); ++it) // the inner layouts first
+            if (QLayout* l = (*it)->layout()) {
+                l->invalidate();
+                l->activate();
+            }
+        chart_->layout()->invalidate();
+        chart_->layout()->activate();
+        const QSize least = chart_->minimumSizeHint().expandedTo(chart_->minimumSize());
+        const QSize wanted = chart_->size();
+        const int right = room.right() - frame.right();
+        const int left = frame.left() - room.left();
+        const bool onRight = right >= left;
+        const int side = std::max(left, right);
+        const int height =
+            std::max(least.height(), std::min(wanted.height(), room.height() - decoration.height()));
+        int width = 0, x = 0;
+        if (side >= least.width() + decoration.width()) {
+            width = std::min(wanted.width(), side - decoration.width());
+            x = onRight ? frame.right() + 1 : frame.left() - width - decoration.width();
+        } else if (room.width() >= frame.width() + least.width() + decoration.width()) {
+            width = std::min(wanted.width(), room.width() - frame.width() - decoration.width());
+            const int chartFrame = width + decoration.width();
+            const int mainLeft =
+                onRight ? room.right() + 1 - chartFrame - frame.width() : room.left() + chartFrame;
+            main_.move(mainLeft, frame.top());
+            x = onRight ? mainLeft + frame.width() : room.left();
+        } else {
+            width = std::max(least.width(), std::min(wanted.width(), side - decoration.width()));
+            x = onRight ? room.right() + 1 - width - decoration.width() : room.left();
+        }
+        chart_->resize(width, height);
+        const int y = std::clamp(frame.top(), room.top(),
+                                 std::max(room.top(), room.bottom() + 1 - height - decoration.height()));
         chart_->move(x, y);
     }
 

@@ -342,6 +342,8 @@ void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& pal
     std::vector<Entry> legend;
     for (const ChartMarker& m : content_.markers)
         legend.push_back({markerColour(m.name, palette), markerCaption(m.name)});
+    if (!content_.lineModel.isEmpty() && (!content_.linePath.empty() || !content_.movedSweep.empty()))
+        legend.push_back({hue(kLineHue, palette), tr("Modello della linea: %1").arg(content_.lineModel)});
     if (!content_.measuredSweep.empty())
         legend.push_back({hue(kMeasuredSweepHue, palette), tr("Sweep misurato")});
     if (!content_.movedSweep.empty())

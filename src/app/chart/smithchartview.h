@@ -30,6 +30,9 @@ struct ChartContent {
     std::vector<Complex> measuredSweep; // a band as measured, in order of frequency
     std::vector<Complex> movedSweep;    // the same band moved along the line
     std::vector<Complex> matchPath;     // the selected matching network, load first, source last
+    // The line model that moved the line's path and the moved sweep ("calcolatore", "linea fisica"), named
+    // in the legend while either is drawn.
+    QString lineModel;
 };
 
 // The caption of a marker name, as the legend and the tool tips show it, in the language of the window.

@@ -178,6 +178,30 @@
         <source>Nessuno sweep nel pannello della linea: importa un file Touchstone (File &gt; Importa misura Touchstone).</source>
         <translation>No sweep in the line panel: import a Touchstone file (File &gt; Import Touchstone Measurement).</translation>
     </message>
+    <message>
+        <source>M&amp;odello della linea:</source>
+        <translation>Line m&amp;odel:</translation>
+    </message>
+    <message>
+        <source>calcolatore</source>
+        <translation>calculator</translation>
+    </message>
+    <message>
+        <source>linea fisica</source>
+        <translation>physical line</translation>
+    </message>
+    <message>
+        <source>Modello della linea</source>
+        <translation>Line model</translation>
+    </message>
+    <message>
+        <source>calcolatore: i punti spostati come li calcola il pannello della linea (la potenza riflessa attenuata dalla perdita totale). linea fisica: le equazioni della linea con perdite (il coefficiente di riflessione attenuato dalla sola perdita in adattamento).</source>
+        <translation>calculator: the moved points as the line panel computes them (the reflected power attenuated by the total loss). physical line: the equations of a lossy line (the reflection coefficient attenuated by the matched loss alone).</translation>
+    </message>
+    <message>
+        <source>Modello della linea: %1</source>
+        <translation>Line model: %1</translation>
+    </message>
 </context>
 <context>
     <name>app::GuideWindow</name>
@@ -362,6 +386,10 @@
     <message>
         <source>Adattamento</source>
         <translation>Matching</translation>
+    </message>
+    <message>
+        <source>Modello della linea: %1</source>
+        <translation>Line model: %1</translation>
     </message>
 </context>
 <context>
