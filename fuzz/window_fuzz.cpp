@@ -41,6 +41,8 @@ const std::set<std::string>& allowedMessages() {
         "msgbox[Arithmetic Error] Division by zero: the calculation was stopped.",
         "msgbox[Arithmetic Error] Overflow: the calculation was stopped.",
         "msgbox[Arithmetic Error] Invalid operation: the calculation was stopped.",
+        // A sweep without an analyser: the fuzzer connects to no device.
+        "msgbox[Analyser] No analyser is connected: connect one first.",
     };
     return m;
 }
@@ -113,6 +115,10 @@ bool touchesOtherFiles(const std::string& command) {
     // a restart does not undo; the cable file has a fuzzer of its own.
     if (command.compare(first, 5, "cable") == 0)
         return true;
+    if (command.compare(first, 8, "analyser") == 0)
+        return true; // a serial port is a device of the machine's (the terminal itself, a modem)
+    if (command.compare(first, 4, "save") == 0)
+        return true; // nothing to save: no analyser sweeps
     if (command.compare(first, 6, "import") != 0 && command.compare(first, 6, "export") != 0)
         return false;
     const auto name = command.find_last_of(' ');

@@ -107,4 +107,27 @@ std::string writeOnePortRI(const std::vector<std::pair<double, Complex>>& points
     return out;
 }
 
+std::string writeOnePortRIHz(const std::vector<std::pair<double, Complex>>& points,
+                             const std::vector<std::string>& comments) {
+    std::string out;
+    for (std::string c : comments) {
+        std::replace(c.begin(), c.end(), '\r', ' ');
+        std::replace(c.begin(), c.end(), '\n', ' ');
+        out += "! " + c + '\n';
+    }
+    out += "# Hz S RI R 50\n";
+    char buf[64];
+    for (const auto& [hz, s] : points) {
+        // The frequency's shortest decimal in plain notation: a whole number of hertz has no exponent.
+        out += num::Shortest(std::fabs(hz));
+        for (double v : {s.real(), s.imag()}) {
+            const auto r = std::to_chars(buf, buf + sizeof buf, v);
+            out += ' ';
+            out.append(buf, r.ptr);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
 } // namespace touchstone

@@ -73,6 +73,11 @@ std::array<Complex, 4> renormalise(const std::array<Complex, 4>& s, const std::a
 std::string writeOnePortRI(const std::vector<std::pair<double /*hz*/, Complex /*S11 on 50 ohm*/>>& points,
                            const std::vector<std::string>& comments = {});
 
+// A version 1.1 one-port file "# Hz S RI R 50" of the points, each comment first as a "! " line; parse
+// reads back the same doubles.
+std::string writeOnePortRIHz(const std::vector<std::pair<double /*hz*/, Complex /*S11 on 50 ohm*/>>& points,
+                             const std::vector<std::string>& comments);
+
 // A frequency in MHz with 6 significant digits and its unit: "14.2 MHz".
 std::string mhzText(double hz);
 

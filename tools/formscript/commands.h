@@ -33,4 +33,9 @@ void lineModelCommand(Context& c);
 // The user's cables: add, list, remove, measure (cable_commands.cpp).
 void cableCommand(Context& c);
 
+// A NanoVNA on a serial port (analyser_commands.cpp).
+void analyserCommand(Context& c);
+void sweepCommand(Context& c);
+void saveCommand(Context& c);
+
 } // namespace formscript

@@ -23,6 +23,7 @@ const std::unordered_map<std::string_view, void (*)(Context&)>& commands() {
         {"scroll", scrollCommand}, {"show", showCommand},           {"state", stateCommand},
         {"import", importCommand}, {"chart", chartCommand},         {"match", matchCommand},
         {"export", exportCommand}, {"linemodel", lineModelCommand}, {"cable", cableCommand},
+        {"analyser", analyserCommand}, {"sweep", sweepCommand}, {"save", saveCommand},
     };
     return table;
 }
