@@ -13,6 +13,10 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/${HLC_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/${HLC_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The analyser's USB port for the user at the desk, and kept from ModemManager. udev reads the rules under
+# /usr/lib and /usr/local/lib, so the folder follows the prefix.
+set(HLC_UDEV_RULES_DIR lib/udev/rules.d CACHE STRING "Where the udev rule for the analyser goes (relative: under the prefix)")
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/70-hamlinecalc-nanovna.rules DESTINATION ${HLC_UDEV_RULES_DIR})
 
 # The same icon drawn at the theme's fixed sizes, at build time, by a small tool of our own with Qt's SVG
 # renderer (the one that draws the window's icon).

@@ -19,7 +19,7 @@ cmake --preset fuzz
 cmake --build --preset fuzz -j"$jobs"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/numtext" "$work/window" "$work/touchstone" "$work/cables"
+mkdir -p "$work/numtext" "$work/window" "$work/touchstone" "$work/cables" "$work/analyser"
 build-fuzz/fuzz/numtext_fuzz -max_total_time="$seconds" -timeout=10 -artifact_prefix="$work/" \
     -print_final_stats=1 "$work/numtext" fuzz/corpus/numtext
 build-fuzz/fuzz/window_fuzz -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -max_len=4096 \
@@ -28,4 +28,7 @@ build-fuzz/fuzz/touchstone_fuzz -max_total_time="$seconds" -timeout=10 -max_len=
     -artifact_prefix="$work/" -print_final_stats=1 "$work/touchstone" fuzz/corpus/touchstone tests/touchstone
 build-fuzz/fuzz/cables_fuzz -max_total_time="$seconds" -timeout=10 -max_len=65536 -dict=fuzz/cables.dict \
     -artifact_prefix="$work/" -print_final_stats=1 "$work/cables" fuzz/corpus/cables
+# Any bytes as an analyser's replies to a sweep, in any chunking.
+build-fuzz/fuzz/analyser_fuzz -max_total_time="$seconds" -timeout=10 -max_len=8192 -dict=fuzz/analyser.dict \
+    -artifact_prefix="$work/" -print_final_stats=1 "$work/analyser" fuzz/corpus/analyser
 echo "== reliability checks passed"

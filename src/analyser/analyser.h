@@ -56,6 +56,8 @@ class Transport {
     virtual std::size_t read(char* buffer, std::size_t size, std::chrono::milliseconds wait) = 0;
     // Drops what has come and was not read.
     virtual void discardInput() {}
+    // Lets time pass without reading.
+    virtual void wait(std::chrono::milliseconds d);
     // The clock the deadlines are taken on (a test's transport may keep time of its own).
     virtual Clock::time_point now() const { return Clock::now(); }
     // The port's name for messages.

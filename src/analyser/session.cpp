@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <thread>
 
 namespace analyser {
 
@@ -54,6 +55,10 @@ struct Session::Outcome {
     std::string message;
     int limit = 0;
 };
+
+void Transport::wait(std::chrono::milliseconds d) {
+    std::this_thread::sleep_for(d);
+}
 
 Session::Session(std::unique_ptr<Transport> port, Timing timing)
     : port_(std::move(port)), timing_(timing), buffer_(1 << 16) {}
@@ -181,18 +186,13 @@ void Session::resync() {
     findPrompt();
 }
 
+// A wait that the cancel flag cuts short; what comes meanwhile is dropped by the next command.
 void Session::idle(Clock::duration d) {
     const auto until = port_->now() + d;
     while (port_->now() < until) {
         checkCancel();
-        const auto wait =
-            std::clamp(std::chrono::ceil<std::chrono::milliseconds>(until - port_->now()), 1ms, 50ms);
-        try {
-            port_->read(buffer_.data(), buffer_.size(), wait);
-        } catch (const Error&) {
-            usable_ = false;
-            throw;
-        }
+        port_->wait(
+            std::clamp(std::chrono::ceil<std::chrono::milliseconds>(until - port_->now()), 1ms, 50ms));
     }
 }
 
@@ -314,6 +314,7 @@ touchstone::Network Session::sweep(const SweepRequest& request,
                     break;
                 case Outcome::NoScan: // old firmware: sweep, frequencies, data
                     hasScan_ = false;
+                    scanned = false; // no scan ran: nothing paused
                     info_.maxPoints = std::min(info_.maxPoints, 101);
                     plan.resize(k);
                     for (const Segment& n : segments(g, static_cast<int>(points.size()), info_.maxPoints))

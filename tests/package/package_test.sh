@@ -16,7 +16,7 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 for f in usr/bin/hamlinecalc "usr/share/applications/$app_id.desktop" \
          "usr/share/icons/hicolor/scalable/apps/$app_id.svg" "usr/share/metainfo/$app_id.metainfo.xml" \
-         usr/share/doc/hamlinecalc/LICENSE \
+         usr/share/doc/hamlinecalc/LICENSE usr/lib/udev/rules.d/70-hamlinecalc-nanovna.rules \
          "usr/share/icons/hicolor/"{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}"/apps/$app_id.png"; do
     [ -e "$root/$f" ] || { echo "missing from the package: /$f"; exit 1; }
 done
@@ -31,6 +31,15 @@ done
 grep -q "GNU GENERAL PUBLIC LICENSE" "$root/usr/share/doc/hamlinecalc/LICENSE" &&
     grep -q "END OF TERMS AND CONDITIONS" "$root/usr/share/doc/hamlinecalc/LICENSE" ||
     { echo "the installed LICENSE is not the GPL's full text"; exit 1; }
+
+# The analyser's rule: its port to the user at the desk, and kept from ModemManager; udev reads it whole.
+rule="$root/usr/lib/udev/rules.d/70-hamlinecalc-nanovna.rules"
+grep -q 'ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5740".*TAG+="uaccess"' "$rule" &&
+    grep -q 'ATTRS{idVendor}=="0483", ATTRS{idProduct}=="5740".*ENV{ID_MM_DEVICE_IGNORE}="1"' "$rule" ||
+    { echo "the udev rule does not give 0483:5740 to the user and keep it from ModemManager"; exit 1; }
+if command -v udevadm > /dev/null && udevadm verify --help > /dev/null 2>&1; then
+    udevadm verify "$rule"
+fi
 
 # The dependencies are computed from the binary's libraries.
 depends=$(dpkg-deb -f "$deb" Depends)

@@ -403,6 +403,7 @@ class ScriptedPort : public analyser::Transport {
         pending.erase(0, n);
         return n;
     }
+    void wait(std::chrono::milliseconds d) override { clock += d; }
     analyser::Clock::time_point now() const override { return clock; }
     std::string name() const override { return "scripted"; }
     std::string pending;
