@@ -68,8 +68,8 @@ void BM_AnalyserMoveBytes10001(benchmark::State& state) {
     std::vector<char> buffer(1 << 16);
     for (auto _ : state) {
         for (const auto& seg : plan) {
-            const std::string cmd = "scan " + std::to_string(seg.startHz) + " " + std::to_string(seg.stopHz) + " " +
-                                    std::to_string(seg.count) + " 7\r";
+            const std::string cmd = "scan " + std::to_string(seg.startHz) + " " + std::to_string(seg.stopHz) +
+                                    " " + std::to_string(seg.count) + " 7\r";
             if (::write(fd, cmd.data(), cmd.size()) != static_cast<ssize_t>(cmd.size()))
                 state.SkipWithError("write");
             char tail[4] = {};

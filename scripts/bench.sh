@@ -28,6 +28,11 @@ cablecsv=$(build-bench/bench/cables_bench --benchmark_repetitions=10 --benchmark
            --benchmark_format=csv 2>/dev/null)
 tscsv=$(build-bench/bench/touchstone_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
         --benchmark_format=csv 2>/dev/null)
+# The analyser: a 401-point scan reply read; a 10,001-point sweep from the stand-in against moving its bytes.
+ancsv=$(build-bench/bench/analyser_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+        --benchmark_format=csv 2>/dev/null)
+# The window's event loop while the analyser sweeps continuously (1,001 points into the line, chart open).
+eventloop=$(xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/analyser_eventloop 10 1001 2>/dev/null)
 startup=$(xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/startup build-bench/bench/hamlinecalc_probe \
           build-bench/bench/floor_probe "$runs" 2>/dev/null)
 cablestart=$(xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/startup --cables \
@@ -56,6 +61,24 @@ echo "$tscsv" | awk -F, '
         ms = (unit == "ns") ? t / 1e6 : (unit == "us") ? t / 1000 : (unit == "ms") ? t : t * 1000
         printf "| %s | %.2f ms | < 20 ms | %s |\n", name, ms, (ms < 20 ? "yes" : "NO")
     }'
+echo "$ancsv" | awk -F, '
+    $1 ~ /_median"?$/ {
+        name = $1; gsub(/"/, "", name); sub(/^BM_/, "", name); sub(/(\/real_time)?_median$/, "", name)
+        t = $3; unit = $5; gsub(/"/, "", unit)
+        ms = (unit == "ns") ? t / 1e6 : (unit == "us") ? t / 1000 : (unit == "ms") ? t : t * 1000
+        if (name == "AnalyserReadScan401")
+            printf "| %s | %.1f us | < 200 us | %s |\n", name, ms * 1000, (ms < 0.2 ? "yes" : "NO")
+        if (name == "AnalyserSweep10001") sweep = ms
+        if (name == "AnalyserMoveBytes10001") move = ms
+    }
+    END {
+        if (move > 0)
+            printf "| analyser sweep of 10,001 points / moving its bytes (%.1f / %.1f ms) | ratio %.2f | <= 1.5 | %s |\n",
+                   sweep, move, sweep / move, (sweep / move <= 1.5 ? "yes" : "NO")
+    }'
+echo "$eventloop" | awk -F'|' '
+    /longest wait/ { split($2, t, " "); printf "| %s (%s) | %s ms | <= 30 ms | %s |\n", $1, $3, t[1], (t[1] <= 30 ? "yes" : "NO") }' |
+    sed 's/ *| */ | /g; s/( /(/; s/ )/)/'
 echo "$startup" | awk -F'|' '
     /start to first paint/ { split($4, r, " "); printf "| start to first paint, calculator / floor (%s / %s) | ratio %s | <= 1.4 | %s |\n", $2, $3, r[2], (r[2] <= 1.4 ? "yes" : "NO") }
     /peak resident memory/ { split($4, r, " "); printf "| peak resident memory, calculator / floor (%s / %s) | ratio %s | <= 1.2 | %s |\n", $2, $3, r[2], (r[2] <= 1.2 ? "yes" : "NO") }'

@@ -68,6 +68,18 @@ class Transport {
 // message that says how to fix it (NoPort, Permission, Busy, NotSerial).
 std::unique_ptr<Transport> openSerial(const std::string& path);
 
+// A serial port whose USB device is 0483:5740 (a NanoVNA, or a tinySA: info tells them apart).
+struct PortInfo {
+    std::string path; // "/dev/ttyACM0"
+    std::string
+        product; // the USB device's own name ("NanoVNA-H4", "ChibiOS/RT Virtual COM Port"), may be empty
+    std::string serial;
+};
+// The ports the kernel lists under sysClassTty, named as under dev, in the order ttyACM0, ttyACM1 ...
+// ttyACM10.
+std::vector<PortInfo> findPorts(const std::string& sysClassTty = "/sys/class/tty",
+                                const std::string& dev = "/dev");
+
 // ---- the shell ----------------------------------------------------------------------------------------
 
 inline constexpr std::string_view kPrompt = "ch> ";
@@ -158,6 +170,14 @@ struct SweepRequest {
     double startHz = 0, stopHz = 0;
     int points = 0;
 };
+
+// A sweep from START to STOP MHz in POINTS points, its ends to the nearest hertz (the device takes whole
+// hertz); POINTS beyond the int range is kept out of it (checkRequest refuses it).
+SweepRequest requestMhz(double startMhz, double stopMhz, long long points);
+
+// What is wrong with the frequency whose values a sweep writes into the fields, or an empty string: it lies
+// outside START..STOP.
+std::string checkFieldsMhz(double mhz, const SweepRequest& r);
 
 // The sweep's frequencies: START + (STOP - START) * i / (POINTS - 1).
 std::vector<double> grid(const SweepRequest& r);

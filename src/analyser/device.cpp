@@ -127,6 +127,26 @@ DeviceInfo readInfo(const Reply& info, const Reply* version, const std::string& 
     return d;
 }
 
+SweepRequest requestMhz(double startMhz, double stopMhz, long long points) {
+    SweepRequest r;
+    r.startHz = std::isfinite(startMhz) && std::fabs(startMhz) < 1e9
+                    ? static_cast<double>(std::llround(startMhz * 1e6))
+                    : startMhz * 1e6;
+    r.stopHz = std::isfinite(stopMhz) && std::fabs(stopMhz) < 1e9
+                   ? static_cast<double>(std::llround(stopMhz * 1e6))
+                   : stopMhz * 1e6;
+    r.points = static_cast<int>(std::clamp<long long>(points, -1, 1000000));
+    return r;
+}
+
+std::string checkFieldsMhz(double mhz, const SweepRequest& r) {
+    const double hz = mhz * 1e6;
+    if (hz >= r.startHz * (1 - 1e-9) && hz <= r.stopHz * (1 + 1e-9))
+        return {};
+    return "The frequency for the fields, " + touchstone::mhzText(hz) + ", is outside the sweep, " +
+           touchstone::mhzText(r.startHz) + " to " + touchstone::mhzText(r.stopHz) + ".";
+}
+
 std::vector<double> grid(const SweepRequest& r) {
     std::vector<double> g(static_cast<std::size_t>(std::max(r.points, 0)));
     const double span = r.stopHz - r.startHz;

@@ -102,40 +102,47 @@ std::size_t Reply::feed(std::string_view bytes) {
 bool readNumber(std::string_view t, double& value) {
     if (t.empty() || t.size() > 40)
         return false;
-    char buf[48];
-    std::size_t k = 0, i = 0;
-    if (t[i] == '-' || t[i] == '+') {
-        if (t[i] == '-')
-            buf[k++] = '-';
+    std::size_t i = 0, comma = std::string_view::npos;
+    if (t[i] == '-' || t[i] == '+')
         ++i;
-    }
     const auto digits = [&] {
         const std::size_t from = i;
         while (i < t.size() && t[i] >= '0' && t[i] <= '9')
-            buf[k++] = t[i++];
+            ++i;
         return i - from;
     };
     if (digits() == 0)
         return false;
     if (i < t.size() && (t[i] == '.' || t[i] == ',')) {
-        buf[k++] = '.';
+        if (t[i] == ',')
+            comma = i;
         ++i;
         if (digits() == 0)
             return false;
     }
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        buf[k++] = 'e';
         ++i;
         if (i < t.size() && (t[i] == '-' || t[i] == '+'))
-            buf[k++] = t[i++];
+            ++i;
         const std::size_t d = digits();
         if (d == 0 || d > 3)
             return false;
     }
     if (i != t.size())
         return false;
-    const auto r = std::from_chars(buf, buf + k, value);
-    return r.ec == std::errc() && r.ptr == buf + k && std::isfinite(value);
+    // from_chars takes neither a leading '+' nor a decimal comma: those few are copied first.
+    const char* begin = t.data() + (t[0] == '+' ? 1 : 0);
+    const char* end = t.data() + t.size();
+    char buf[48];
+    if (comma != std::string_view::npos) {
+        const std::size_t n = static_cast<std::size_t>(end - begin);
+        std::copy(begin, end, buf);
+        buf[comma - static_cast<std::size_t>(begin - t.data())] = '.';
+        begin = buf;
+        end = buf + n;
+    }
+    const auto r = std::from_chars(begin, end, value);
+    return r.ec == std::errc() && r.ptr == end && std::isfinite(value);
 }
 
 bool readHz(std::string_view t, long long& hz) {

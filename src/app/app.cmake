@@ -3,7 +3,7 @@
 #   i18n   (5)  the language of the window: the translations and the switch between them
 #   form   (6)  the Qt binding of the window model (QtWindow), the model's ports, the two drawn widgets
 #   shell  (7)  the application window: the form in a zooming scroll area, the menu bar, the icon
-#   features (8) chart, help, import: each installs its menus, dialogs and windows on the shell, and none
+#   features (8) chart, help, import, analyser: each installs its menus, dialogs and windows on the shell, and none
 #               sees another (one layer); the shell knows none of them
 #   root   (9)  the composition root: builds the shell, installs every feature, runs the program
 # A new feature (a dialog, a window) is one more folder src/app/NAME and one hlc_app_room(NAME LAYER 8 ...)
@@ -30,9 +30,10 @@ hlc_app_room(shell LAYER 7 USES app_form PRIVATE_USES wiring Qt6::Svg)
 hlc_app_room(chart LAYER 8 USES app_shell chart Qt6::Svg PRIVATE_USES match wiring)
 hlc_app_room(help LAYER 8 USES app_shell)
 hlc_app_room(import LAYER 8 USES app_shell touchstone wiring)
+hlc_app_room(analyser LAYER 8 USES app_shell analyser touchstone PRIVATE_USES wiring)
 
 # The composition root; the Qt tests and the benchmarks link it to reach every room.
-hlc_app_room(root LAYER 9 TARGET hamlinecalc_app USES app_shell app_chart app_help app_import)
+hlc_app_room(root LAYER 9 TARGET hamlinecalc_app USES app_shell app_chart app_help app_import app_analyser)
 
 add_executable(hamlinecalc ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(hamlinecalc PRIVATE hamlinecalc_app hlc_options)

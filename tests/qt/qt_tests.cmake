@@ -128,3 +128,11 @@ set_tests_properties(qt.layout_test_fusion_style PROPERTIES
 # box, every input and button named. Skipped (not failed) where the AT-SPI tools are not installed.
 add_test(NAME qt.atspi COMMAND ${CMAKE_CURRENT_LIST_DIR}/atspi_test.sh $<TARGET_FILE:hamlinecalc>)
 set_tests_properties(qt.atspi PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 90)
+
+# "Misura" > "Analizzatore..." against the stand-in analyser on a pseudo-terminal, in both languages.
+hlc_qt_test(analyser_dialog_test)
+target_link_libraries(analyser_dialog_test PRIVATE vnasim)
+add_test(NAME qt.analyser_dialog_test COMMAND analyser_dialog_test)
+add_test(NAME qt.analyser_dialog_test_en COMMAND analyser_dialog_test)
+set_tests_properties(qt.analyser_dialog_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+set_tests_properties(qt.analyser_dialog_test_en PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HLC_TEST_LANGUAGE=en")

@@ -469,3 +469,43 @@ TEST(AnalyserFile, SavedSweepReadsBackTheSameDoubles) {
 }
 
 } // namespace
+
+namespace {
+
+// A /sys/class/tty as the kernel lays it out: each tty's device is a USB interface, whose parent is the USB
+// device with its identifiers.
+TEST(AnalyserPorts, OnlyTheAnalysersUsbIdentifiers) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::path(testing::TempDir()) / "analyser-sys";
+    fs::remove_all(root);
+    const auto usb = [&](const std::string& dev, const char* vendor, const char* product, const char* name) {
+        const fs::path d = root / "devices" / dev;
+        fs::create_directories(d / (dev + ":1.0"));
+        std::ofstream(d / "idVendor") << vendor << "\n";
+        std::ofstream(d / "idProduct") << product << "\n";
+        if (name)
+            std::ofstream(d / "product") << name << "\n";
+        return d / (dev + ":1.0");
+    };
+    const auto tty = [&](const std::string& name, const fs::path& interface) {
+        fs::create_directories(root / "class" / name);
+        if (!interface.empty())
+            fs::create_directory_symlink(interface, root / "class" / name / "device");
+    };
+    tty("ttyACM10", usb("1-3", "0483", "5740", "NanoVNA-H4"));
+    tty("ttyACM2", usb("1-2", "0483", "5740", nullptr));
+    tty("ttyACM0", usb("1-1", "2341", "0043", "Arduino Uno"));
+    tty("ttyUSB0", usb("1-4", "0483", "5741", "other"));
+    tty("ttyS0", {});
+    tty("console", usb("1-5", "0483", "5740", "not a serial adapter's name"));
+    const auto ports = analyser::findPorts((root / "class").string(), "/dev");
+    ASSERT_EQ(ports.size(), 2u);
+    EXPECT_EQ(ports[0].path, "/dev/ttyACM2");
+    EXPECT_EQ(ports[0].product, "");
+    EXPECT_EQ(ports[1].path, "/dev/ttyACM10");
+    EXPECT_EQ(ports[1].product, "NanoVNA-H4");
+    EXPECT_TRUE(analyser::findPorts((root / "none").string()).empty());
+    fs::remove_all(root);
+}
+
+} // namespace

@@ -1,10 +1,12 @@
 // The import handler on a window: all fields or none, and the sweep kept for the line panel.
 #include "ui/form.h"
 #include "wiring/import.h"
+#include "wiring/measure.h"
 #include "wiring/wiring.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,33 @@ TEST(Import, AntennaRefusedByEitherComponentWritesNeither) {
                                        net("# MHz S RI R 50\n14 -0.9999996 0\n", "a.s1p")));
     EXPECT_EQ(w.ports.boxes.back(), "Invalid S. Ant. real part: R is a number > -1 and < 1");
     EXPECT_EQ(w.f.text("Text30"), "0.1");
+}
+
+// A sweep that follows the antenna computes again the result that stood in its panel, as the operator would
+// with the new values; a panel without a result stays without one.
+TEST(Import, FollowingComputesAgainWhatStood) {
+    const auto sweep = net("# MHz S RI R 50\n14 0.2 0.1\n14.4 0.25 0.05\n", "sweep.s1p");
+    struct Case {
+        wiring::ImportTarget target;
+        const char* result;
+        std::function<void(ui::Form&)> compute;
+    } cases[] = {
+        {wiring::ImportTarget::Line, "Text22", [](ui::Form& f) { f.userScroll("HScroll1", 300); }},
+        {wiring::ImportTarget::Point, "Text4", [](ui::Form& f) { f.userClick("Command4"); }},
+        {wiring::ImportTarget::Antenna, "Text5", [](ui::Form& f) { f.userClick("Command8"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.result);
+        Window computedBefore, computedAfter, never;
+        c.compute(computedBefore.f);
+        ASSERT_FALSE(computedBefore.f.text(c.result).empty());
+        ASSERT_TRUE(wiring::importFollowing(computedBefore.f, c.target, 14.2, sweep));
+        ASSERT_TRUE(wiring::importNetwork(computedAfter.f, c.target, 14.2, sweep));
+        c.compute(computedAfter.f);
+        EXPECT_EQ(computedBefore.f.text(c.result), computedAfter.f.text(c.result));
+        ASSERT_TRUE(wiring::importFollowing(never.f, c.target, 14.2, sweep));
+        EXPECT_EQ(never.f.text(c.result), "");
+    }
 }
 
 TEST(Import, ZerosFromAnglesAreWrittenAsZero) {

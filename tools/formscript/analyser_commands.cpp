@@ -6,9 +6,7 @@
 #include "tools/formscript/formscript.h"
 #include "wiring/import.h"
 
-#include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <memory>
 #include <ostream>
 
@@ -70,16 +68,10 @@ void sweepCommand(Context& c) {
         c.form.messageBox("Analyser", "No analyser is connected: connect one first.");
         return;
     }
-    analyser::SweepRequest request;
-    request.startHz = static_cast<double>(std::llround(start * 1e6));
-    request.stopHz = static_cast<double>(std::llround(stop * 1e6));
-    request.points = static_cast<int>(std::clamp<long long>(points, -1, 1000000));
+    const analyser::SweepRequest request = analyser::requestMhz(start, stop, points);
     std::string wrong = analyser::checkRequest(request, a.session->info());
-    if (wrong.empty() &&
-        !(at * 1e6 >= request.startHz * (1 - 1e-9) && at * 1e6 <= request.stopHz * (1 + 1e-9)))
-        wrong = "The frequency for the fields, " + touchstone::mhzText(at * 1e6) +
-                ", is outside the sweep, " + touchstone::mhzText(request.startHz) + " to " +
-                touchstone::mhzText(request.stopHz) + ".";
+    if (wrong.empty())
+        wrong = analyser::checkFieldsMhz(at, request);
     if (!wrong.empty()) {
         c.form.messageBox("Analyser", wrong);
         return;

@@ -11,6 +11,11 @@ volatile std::sig_atomic_t stopped = 0;
 }
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc && std::string(argv[i]) != "--"; ++i)
+        if (std::string(argv[i]) == "--help") {
+            std::fputs(vnasim::kUsage, stdout);
+            return 0;
+        }
     vnasim::Options options;
     std::string link;
     std::vector<std::string> command;

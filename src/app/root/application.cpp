@@ -1,5 +1,6 @@
 #include "app/root/application.h"
 
+#include "app/analyser/analyserdialog.h"
 #include "app/chart/smithchart.h"
 #include "app/help/help.h"
 #include "app/i18n/language.h"
@@ -19,6 +20,7 @@ std::unique_ptr<MainWindow> buildApplicationWindow(const std::function<void(ui::
     // Features install their menus, dialogs and windows here.
     installTouchstoneImport(*window);
     installSmithChart(*window);
+    installAnalyser(*window);
     installHelp(*window);
     addLanguageMenu(window->menuBar(), window->helpMenu()->menuAction());
     return window;

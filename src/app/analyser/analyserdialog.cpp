@@ -1,0 +1,459 @@
+#include "app/analyser/analyserdialog.h"
+
+#include "app/i18n/language.h"
+#include "app/shell/mainwindow.h"
+#include "numeric/numtext.h"
+#include "wiring/measure.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <charconv>
+#include <cmath>
+
+namespace app {
+
+namespace {
+
+constexpr const char* kFeatureName = "analyserFeature";
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// A whole text as a finite number with the dot, as the import dialog reads a frequency.
+std::optional<double> number(const QString& text) {
+    const std::string t = text.trimmed().toStdString();
+    double v = 0;
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+QLabel* caption(QWidget* parent, LiveText text, QWidget* buddy) {
+    auto* l = new QLabel(parent);
+    keepTranslated(l, "text", text);
+    l->setBuddy(buddy);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, LiveText text) {
+    auto* b = new QPushButton(parent);
+    keepTranslated(b, "text", text);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+// The session lives in a thread of its own: every call to the device runs there, and what comes back is
+// handed to the dialog in the window's thread.
+class AnalyserWorker : public QObject {
+  public:
+    std::unique_ptr<analyser::Session> session;
+};
+
+AnalyserDialog::AnalyserDialog(MainWindow& w) : QDialog(&w), main_(w) {
+    setObjectName(QStringLiteral("analyserDialog"));
+    keepTranslated(this, "windowTitle", liveText("app::AnalyserDialog", "Analizzatore"));
+    setModal(false);
+
+    thread_ = new QThread(this);
+    worker_ = new AnalyserWorker;
+    worker_->moveToThread(thread_);
+    connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
+    thread_->start();
+
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    layout->addLayout(form);
+
+    auto* portRow = new QHBoxLayout;
+    port_ = new QComboBox(this);
+    port_->setEditable(true);
+    port_->setInsertPolicy(QComboBox::NoInsert);
+    port_->setMinimumContentsLength(28);
+    auto* refresh = button(this, liveText("app::AnalyserDialog", "Aggiorna"));
+    connect_ = button(this, liveText("app::AnalyserDialog", "Conn&etti"));
+    portRow->addWidget(port_, 1);
+    portRow->addWidget(refresh);
+    portRow->addWidget(connect_);
+    form->addRow(caption(this, liveText("app::AnalyserDialog", "&Porta:"), port_), portRow);
+
+    status_ = new QLabel(this);
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_->setMinimumWidth(420);
+    form->addRow(status_);
+
+    start_ = new QLineEdit(QStringLiteral("1"), this);
+    stop_ = new QLineEdit(QStringLiteral("30"), this);
+    points_ = new QSpinBox(this);
+    points_->setRange(2, 10001);
+    points_->setValue(201);
+    form->addRow(caption(this, liveText("app::AnalyserDialog", "&Da MHz:"), start_), start_);
+    form->addRow(caption(this, liveText("app::AnalyserDialog", "&A MHz:"), stop_), stop_);
+    form->addRow(caption(this, liveText("app::AnalyserDialog", "P&unti:"), points_), points_);
+
+    target_ = new QComboBox(this);
+    target_->addItems({QString(), QString(), QString()});
+    whenLanguageChanges(target_, [t = target_] {
+        t->setItemText(0, AnalyserDialog::tr("Punto: R e X"));
+        t->setItemText(1, AnalyserDialog::tr("Linea: R, X e la frequenza"));
+        t->setItemText(2, AnalyserDialog::tr("Antenna (tuner): S11"));
+    });
+    target_->setCurrentIndex(1);
+    fieldsMhz_ = new QLineEdit(this);
+    form->addRow(caption(this, liveText("app::AnalyserDialog", "Pa&nnello:"), target_), target_);
+    form->addRow(caption(this, liveText("app::AnalyserDialog", "&MHz per i campi:"), fieldsMhz_), fieldsMhz_);
+    // The line panel's frequency when it lies in the sweep, else the middle of the sweep.
+    const auto line = number(q(w.form().text("Text28")));
+    fieldsMhz_->setText(line && *line >= 1 && *line <= 30 ? q(touchstone::sixDigits(*line))
+                                                          : QStringLiteral("15.5"));
+
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    whenLanguageChanges(progress_,
+                        [p = progress_] { p->setFormat(AnalyserDialog::tr("scansione %v di %m")); });
+    layout->addWidget(progress_);
+
+    auto* buttons = new QHBoxLayout;
+    single_ = button(this, liveText("app::AnalyserDialog", "&Singola"));
+    continuous_ = button(this, liveText("app::AnalyserDialog", "&Continua"));
+    stopButton_ = button(this, liveText("app::AnalyserDialog", "S&top"));
+    save_ = button(this, liveText("app::AnalyserDialog", "Sal&va misura..."));
+    auto* close = button(this, liveText("app::AnalyserDialog", "Chiudi"));
+    buttons->addWidget(single_);
+    buttons->addWidget(continuous_);
+    buttons->addWidget(stopButton_);
+    buttons->addStretch();
+    buttons->addWidget(save_);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    QObject::connect(refresh, &QPushButton::clicked, this, &AnalyserDialog::refreshPorts);
+    QObject::connect(connect_, &QPushButton::clicked, this, &AnalyserDialog::connectDevice);
+    QObject::connect(single_, &QPushButton::clicked, this, [this] { startSweeps(false); });
+    QObject::connect(continuous_, &QPushButton::clicked, this, [this] { startSweeps(true); });
+    QObject::connect(stopButton_, &QPushButton::clicked, this, &AnalyserDialog::requestStop);
+    QObject::connect(save_, &QPushButton::clicked, this, &AnalyserDialog::saveSweep);
+    QObject::connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    whenLanguageChanges(status_, [this] {
+        if (!device_ && !connecting_ && status_->property("fault").toString().isEmpty())
+            status_->setText(tr("Non connesso."));
+    });
+    refreshPorts();
+    updateButtons();
+}
+
+AnalyserDialog::~AnalyserDialog() {
+    cancel_ = true;
+    // The session is closed in its own thread, then the thread ends.
+    QMetaObject::invokeMethod(
+        worker_, [w = worker_] { w->session.reset(); }, Qt::QueuedConnection);
+    thread_->quit();
+    thread_->wait();
+}
+
+void AnalyserDialog::refreshPorts() {
+    const QString typed = port_->currentText();
+    port_->clear();
+    for (const analyser::PortInfo& p : analyser::findPorts()) {
+        const QString name = p.product.empty() ? QStringLiteral("0483:5740") : q(p.product);
+        port_->addItem(q(p.path) + QStringLiteral(" \u2014 ") + name, q(p.path));
+    }
+    if (port_->count() == 0)
+        port_->setEditText(typed.isEmpty() ? QStringLiteral("/dev/ttyACM0") : typed);
+}
+
+void AnalyserDialog::updateButtons() {
+    const bool idle = !connecting_ && !sweeping_;
+    connect_->setEnabled(idle);
+    port_->setEnabled(idle);
+    single_->setEnabled(idle && device_);
+    continuous_->setEnabled(idle && device_);
+    stopButton_->setEnabled(sweeping_);
+    save_->setEnabled(last_ != nullptr);
+    for (QWidget* input :
+         {static_cast<QWidget*>(start_), static_cast<QWidget*>(stop_), static_cast<QWidget*>(points_),
+          static_cast<QWidget*>(target_), static_cast<QWidget*>(fieldsMhz_)})
+        input->setEnabled(!sweeping_);
+}
+
+void AnalyserDialog::connectDevice() {
+    const int i = port_->currentIndex();
+    const QString path = i >= 0 && port_->currentText() == port_->itemText(i)
+                             ? port_->itemData(i).toString()
+                             : port_->currentText().trimmed();
+    if (path.isEmpty())
+        return;
+    connecting_ = true;
+    device_.reset();
+    status_->setProperty("fault", QString());
+    status_->setText(tr("Connessione a %1...").arg(path));
+    updateButtons();
+    cancel_ = false;
+    QMetaObject::invokeMethod(
+        worker_,
+        [this, w = worker_, p = path.toStdString()] {
+            w->session.reset(); // the port before is closed first: it may be the same one
+            std::optional<analyser::DeviceInfo> info;
+            std::string message;
+            try {
+                auto s = std::make_unique<analyser::Session>(analyser::openSerial(p));
+                info = s->connect(&cancel_);
+                w->session = std::move(s);
+            } catch (const analyser::Error& e) {
+                message = e.what();
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, info, message] {
+                    connecting_ = false;
+                    device_ = info;
+                    if (info) {
+                        status_->setProperty("fault", QString());
+                        status_->setText(tr("%1, firmware %2: %3 punti per scansione")
+                                             .arg(q(info->board), q(info->firmware))
+                                             .arg(info->maxPoints));
+                    } else {
+                        status_->setProperty("fault", q(message));
+                        status_->setText(q(message));
+                    }
+                    updateButtons();
+                    emit connectionChanged();
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+std::optional<analyser::SweepRequest> AnalyserDialog::request(double& mhz) {
+    ui::Form& f = main_.form();
+    const auto start = number(start_->text()), stop = number(stop_->text()), at = number(fieldsMhz_->text());
+    for (const auto& [value, field] :
+         {std::pair{start, start_}, std::pair{stop, stop_}, std::pair{at, fieldsMhz_}})
+        if (!value) {
+            f.messageBox("Analyser",
+                         "'" + field->text().toStdString() + "' is no frequency: type the MHz with the dot.");
+            field->setFocus();
+            return std::nullopt;
+        }
+    const analyser::SweepRequest r = analyser::requestMhz(*start, *stop, points_->value());
+    std::string wrong = analyser::checkRequest(r, *device_);
+    if (wrong.empty())
+        wrong = analyser::checkFieldsMhz(*at, r);
+    if (!wrong.empty()) {
+        f.messageBox("Analyser", wrong);
+        return std::nullopt;
+    }
+    mhz = *at;
+    return r;
+}
+
+void AnalyserDialog::startSweeps(bool continuous) {
+    if (!device_ || sweeping_)
+        return;
+    double mhz = 0;
+    const auto r = request(mhz);
+    if (!r)
+        return;
+    running_ = *r;
+    runningMhz_ = mhz;
+    runningTarget_ = target_->currentIndex();
+    continuousMode_ = continuous;
+    sweeping_ = true;
+    cancel_ = false;
+    updateButtons();
+    stopButton_->setFocus();
+    sweepOnce();
+}
+
+void AnalyserDialog::sweepOnce() {
+    const int scans = (running_.points + device_->maxPoints - 1) / device_->maxPoints;
+    progress_->setRange(0, std::max(scans, 1));
+    progress_->setValue(0);
+    QMetaObject::invokeMethod(
+        worker_,
+        [this, w = worker_, r = running_] {
+            std::shared_ptr<touchstone::Network> sweep;
+            std::optional<analyser::Error> error;
+            if (!w->session) {
+                error =
+                    analyser::Error(analyser::Fault::Request, "No analyser is connected: connect one first.");
+            } else {
+                try {
+                    sweep = std::make_shared<touchstone::Network>(w->session->sweep(
+                        r,
+                        [this](const analyser::Progress& p) {
+                            QMetaObject::invokeMethod(
+                                this,
+                                [this, p] {
+                                    progress_->setRange(0, p.segments);
+                                    progress_->setValue(p.segment);
+                                },
+                                Qt::QueuedConnection);
+                        },
+                        &cancel_));
+                } catch (const analyser::Error& e) {
+                    error = e;
+                }
+            }
+            const bool usable = w->session && w->session->usable();
+            if (!usable)
+                w->session.reset();
+            QMetaObject::invokeMethod(
+                this, [this, sweep, error, usable] { finished(sweep, error, usable); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void AnalyserDialog::finished(std::shared_ptr<touchstone::Network> sweep,
+                              std::optional<analyser::Error> error, bool usable) {
+    if (!usable && device_) {
+        device_.reset();
+        emit connectionChanged();
+    }
+    if (error) {
+        sweeping_ = false;
+        progress_->setValue(0);
+        if (error->fault == analyser::Fault::Cancelled) {
+            status_->setText(tr("Fermato."));
+        } else {
+            status_->setProperty("fault", q(error->what()));
+            status_->setText(q(error->what()));
+            main_.form().messageBox("Analyser", error->what());
+        }
+        updateButtons();
+        emit sweepEnded();
+        return;
+    }
+    // Written as an imported one-port; a refusal (a value a field takes not) is the import's message box.
+    if (!wiring::importFollowing(main_.form(), static_cast<wiring::ImportTarget>(runningTarget_), runningMhz_,
+                                 *sweep)) {
+        sweeping_ = false;
+        updateButtons();
+        emit sweepEnded();
+        return;
+    }
+    last_ = std::make_unique<touchstone::Network>(*sweep);
+    lastDevice_ = *device_;
+    ++imported_;
+    status_->setProperty("fault", QString());
+    status_->setText(tr("Misura %1: %2 punti da %3 a %4")
+                         .arg(imported_)
+                         .arg(sweep->samples.size())
+                         .arg(q(touchstone::mhzText(sweep->samples.front().hz)),
+                              q(touchstone::mhzText(sweep->samples.back().hz))));
+    emit sweepImported();
+    if (continuousMode_ && !cancel_ && device_) {
+        sweepOnce();
+        return;
+    }
+    sweeping_ = false;
+    if (cancel_)
+        status_->setText(status_->text() + QLatin1Char(' ') + tr("Fermato."));
+    updateButtons();
+    emit sweepEnded();
+}
+
+void AnalyserDialog::requestStop() {
+    cancel_ = true;
+    continuousMode_ = false;
+}
+
+void AnalyserDialog::saveSweep() {
+    if (!last_)
+        return;
+    QString path = QFileDialog::getSaveFileName(this, tr("Salva misura"), tr("misura.s1p"),
+                                                QStringLiteral("Touchstone (*.s1p)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".s1p");
+    const std::string failed =
+        analyser::saveFile(path.toStdString(), analyser::touchstoneText(*last_, lastDevice_));
+    if (!failed.empty())
+        main_.form().messageBox("Save",
+                                "The file " + path.toStdString() + " could not be written: " + failed + ".");
+}
+
+void AnalyserDialog::done(int result) {
+    // Closing (the button, Esc, the window's frame) stops a sweep and frees the port for other programs.
+    requestStop();
+    QMetaObject::invokeMethod(
+        worker_, [w = worker_] { w->session.reset(); }, Qt::QueuedConnection);
+    if (device_) {
+        device_.reset();
+        status_->setProperty("fault", QString());
+        status_->setText(tr("Non connesso."));
+        emit connectionChanged();
+    }
+    updateButtons();
+    QDialog::done(result);
+}
+
+// ---- the menu
+// ----------------------------------------------------------------------------------------------
+
+namespace {
+
+class AnalyserFeature : public QObject {
+  public:
+    explicit AnalyserFeature(MainWindow& w) : QObject(&w), main_(w) {
+        setObjectName(QString::fromLatin1(kFeatureName));
+    }
+    AnalyserDialog* open() {
+        if (!dialog_)
+            dialog_ = new AnalyserDialog(main_);
+        dialog_->show();
+        dialog_->raise();
+        dialog_->activateWindow();
+        return dialog_;
+    }
+
+  private:
+    MainWindow& main_;
+    AnalyserDialog* dialog_ = nullptr;
+};
+
+AnalyserFeature* featureOf(MainWindow& w) {
+    return static_cast<AnalyserFeature*>(
+        w.findChild<QObject*>(QString::fromLatin1(kFeatureName), Qt::FindDirectChildrenOnly));
+}
+
+} // namespace
+
+void installAnalyser(MainWindow& w) {
+    if (featureOf(w))
+        return;
+    auto* feature = new AnalyserFeature(w);
+    auto* menu = new QMenu(&w);
+    w.menuBar()->insertMenu(w.helpMenu()->menuAction(), menu);
+    keepTranslated(menu->menuAction(), "text", liveText("app::AnalyserDialog", "&Misura"));
+    QAction* open = menu->addAction(QString());
+    keepTranslated(open, "text", liveText("app::AnalyserDialog", "Analizzatore..."));
+    QObject::connect(open, &QAction::triggered, feature, [feature] { feature->open(); });
+}
+
+AnalyserDialog* openAnalyser(MainWindow& w) {
+    AnalyserFeature* f = featureOf(w);
+    return f ? f->open() : nullptr;
+}
+
+} // namespace app

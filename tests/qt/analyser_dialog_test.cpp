@@ -1,0 +1,181 @@
+// "Misura" > "Analizzatore...": the dialog against the stand-in device on a pseudo-terminal. One sweep
+// written into the line panel and followed by the chart; a continuous sweep stopped; the device's faults
+// as the operator sees them.
+#include "app/analyser/analyserdialog.h"
+#include "app/chart/chartwindow.h"
+#include "app/chart/smithchart.h"
+#include "app/chart/smithchartview.h"
+#include "app/shell/mainwindow.h"
+#include "harness.h"
+#include "tools/vnasim/vnasim.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSpinBox>
+
+#include <chrono>
+
+namespace {
+
+vnasim::Options rlc() { // 30 ohm, 1 uH, 100 pF in series
+    vnasim::Options o;
+    o.r = 30;
+    o.l = 1e-6;
+    o.c = 100e-12;
+    return o;
+}
+
+void retype(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+// The dialog opened from the menu as the operator opens it, connected to the device at path.
+app::AnalyserDialog* openConnected(harness::Started& s, const std::string& path) {
+    QMenu* measure = nullptr;
+    for (QAction* a : s.mainWindow->menuBar()->actions())
+        if (a->menu() && a->text().remove(QLatin1Char('&')) ==
+                             (harness::testLanguage() == app::Language::English ? "Measure" : "Misura"))
+            measure = a->menu();
+    if (!measure || measure->actions().isEmpty())
+        return nullptr;
+    measure->actions().front()->trigger();
+    auto* d = s.mainWindow->findChild<app::AnalyserDialog*>();
+    if (!d || !QTest::qWaitForWindowExposed(d))
+        return nullptr;
+    d->port()->setEditText(QString::fromStdString(path));
+    QTest::mouseClick(d->connectButton(), Qt::LeftButton);
+    if (!QTest::qWaitFor([d] { return d->connected(); }, 5000))
+        return nullptr;
+    return d;
+}
+
+} // namespace
+
+class AnalyserDialogTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // One sweep into the line panel after the line was computed: the fields take the sweep at the chosen
+    // frequency, the line is computed again, and the chart shows the band measured and moved.
+    void oneSweepFollowedByTheChart() {
+        vnasim::Server device(rlc());
+        harness::Started s;
+        harness::Operator op;
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        app::ChartWindow* chart = app::openSmithChart(*s.mainWindow);
+        QVERIFY(chart);
+        s.form.userPick("Combo2", "RG-58 (generic)");
+        s.form.userEdit("Text23", "50");
+        s.form.userScroll("HScroll1", 200);
+        QVERIFY(!s.form.text("Text22").empty());
+        QCOMPARE(chart->chart()->content().measuredSweep.size(), size_t(0));
+
+        app::AnalyserDialog* d = openConnected(s, device.path());
+        QVERIFY(d);
+        QVERIFY(d->status()->text().contains("NanoVNA-H4"));
+        QVERIFY(!d->saveButton()->isEnabled());
+        retype(d->startMhz(), "13");
+        retype(d->stopMhz(), "15");
+        d->points()->setValue(801);
+        d->target()->setCurrentIndex(1); // the line
+        retype(d->fieldsMhz(), "14.2");
+        QTest::mouseClick(d->singleButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(d->sweepsImported(), 1, 10000);
+        QTRY_VERIFY(!d->sweeping());
+        QCOMPARE(d->progress()->maximum(), 2); // two scans of a NanoVNA-H4
+        QCOMPARE(d->progress()->value(), 2);
+        QVERIFY(op.seen().empty());
+
+        // R and X of the load at 14.2 MHz, and the frequency.
+        QCOMPARE(s.as<QLineEdit>("Text23")->text(), QStringLiteral("30"));
+        QCOMPARE(s.as<QLineEdit>("Text24")->text(), QStringLiteral("-22.8597"));
+        QCOMPARE(s.as<QLineEdit>("Text28")->text(), QStringLiteral("14.2"));
+        QVERIFY(!s.as<QPlainTextEdit>("Text22")->toPlainText().isEmpty());
+        QTRY_COMPARE(chart->chart()->content().measuredSweep.size(), size_t(801));
+        QCOMPARE(chart->chart()->content().movedSweep.size(), size_t(801));
+        QVERIFY(d->saveButton()->isEnabled());
+        QCOMPARE(d->lastSweep()->samples.size(), size_t(801));
+    }
+
+    // Continuous sweeping into the point panel: sweeps follow one another while the window keeps working,
+    // Stop ends them, and the device is left sweeping on its own ("resume").
+    void continuousSweepStopped() {
+        auto o = rlc();
+        o.pointTime = std::chrono::microseconds(100);
+        vnasim::Server device(o);
+        harness::Started s;
+        harness::Operator op;
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        app::AnalyserDialog* d = openConnected(s, device.path());
+        QVERIFY(d);
+        retype(d->startMhz(), "14");
+        retype(d->stopMhz(), "14.4");
+        d->points()->setValue(401);
+        d->target()->setCurrentIndex(0); // the point
+        retype(d->fieldsMhz(), "14.2");
+        QTest::mouseClick(d->continuousButton(), Qt::LeftButton);
+        QVERIFY(d->sweeping());
+        QVERIFY(!d->singleButton()->isEnabled());
+        QVERIFY(d->stopButton()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(d->sweepsImported() >= 3, 10000);
+        // The window takes typing meanwhile.
+        s.mainWindow->activateWindow();
+        s.clickOn("Text9");
+        QTest::keyClicks(s.w("Text9"), "7");
+        QVERIFY(s.form.text("Text9").ends_with("7"));
+        QTest::mouseClick(d->stopButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!d->sweeping(), 5000);
+        const int done = d->sweepsImported();
+        QTest::qWait(300);
+        QCOMPARE(d->sweepsImported(), done);
+        QVERIFY(d->singleButton()->isEnabled());
+        QCOMPARE(s.as<QLineEdit>("Text7")->text(), QStringLiteral("30"));
+        QCOMPARE(s.as<QLineEdit>("Text8")->text(), QStringLiteral("-22.8597"));
+        QTRY_COMPARE(device.commands().back(), std::string("resume"));
+        for (const std::string& c : device.commands())
+            QVERIFY2(c == "info" || c == "version" || c == "resume" || c.rfind("scan ", 0) == 0, c.c_str());
+        QVERIFY(op.seen().empty());
+    }
+
+    // A tinySA is refused in the status line; a cable pulled during a sweep is a message box, nothing is
+    // written, and the dialog is no longer connected.
+    void faultsAsTheOperatorSeesThem() {
+        auto tiny = rlc();
+        tiny.board = "tinySA";
+        vnasim::Server spectrum(tiny);
+        harness::Started s;
+        harness::Operator op;
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        QVERIFY(!openConnected(s, spectrum.path()));
+        auto* d = s.mainWindow->findChild<app::AnalyserDialog*>();
+        QVERIFY(d);
+        QVERIFY(d->status()->text().contains("tinySA"));
+        QVERIFY(!d->singleButton()->isEnabled());
+
+        auto o = rlc();
+        o.hangupAfter = 20;
+        vnasim::Server pulled(o);
+        d->port()->setEditText(QString::fromStdString(pulled.path()));
+        QTest::mouseClick(d->connectButton(), Qt::LeftButton);
+        QTRY_VERIFY(d->connected());
+        const std::string before = s.form.text("Text7");
+        d->target()->setCurrentIndex(0);
+        retype(d->fieldsMhz(), "15");
+        QTest::mouseClick(d->singleButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!d->sweeping(), 5000);
+        QTRY_COMPARE(op.seen().size(), size_t(1));
+        QCOMPARE(op.seen().front().title, QStringLiteral("Analyser"));
+        QVERIFY(op.seen().front().text.contains("was lost"));
+        QVERIFY(!d->connected());
+        QCOMPARE(s.form.text("Text7"), before);
+        QCOMPARE(d->sweepsImported(), 0);
+    }
+};
+
+QTEST_MAIN(AnalyserDialogTest)
+#include "analyser_dialog_test.moc"
