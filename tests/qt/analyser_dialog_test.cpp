@@ -142,6 +142,27 @@ class AnalyserDialogTest : public QObject {
         QVERIFY(op.seen().empty());
     }
 
+    // The open dialog and its menu switch language with the window, and back.
+    void captionsFollowTheLanguage() {
+        harness::Started s;
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        app::AnalyserDialog* d = app::openAnalyser(*s.mainWindow);
+        QVERIFY(d);
+        const app::Language start = harness::testLanguage();
+        for (const app::Language l : {app::Language::English, app::Language::Italian, start}) {
+            app::setLanguage(l);
+            const bool en = l == app::Language::English;
+            QCOMPARE(d->windowTitle(), en ? QStringLiteral("Analyser") : QStringLiteral("Analizzatore"));
+            QCOMPARE(d->singleButton()->text(), en ? QStringLiteral("&Single") : QStringLiteral("&Singola"));
+            QCOMPARE(d->continuousButton()->text(),
+                     en ? QStringLiteral("&Continuous") : QStringLiteral("&Continua"));
+            QCOMPARE(d->target()->itemText(1), en ? QStringLiteral("Line: R, X and the frequency")
+                                                  : QStringLiteral("Linea: R, X e la frequenza"));
+            QCOMPARE(s.mainWindow->menuBar()->actions().at(2)->text(),
+                     en ? QStringLiteral("&Measure") : QStringLiteral("&Misura"));
+        }
+    }
+
     // A tinySA is refused in the status line; a cable pulled during a sweep is a message box, nothing is
     // written, and the dialog is no longer connected.
     void faultsAsTheOperatorSeesThem() {

@@ -533,7 +533,7 @@ class LanguageTest : public QObject {
                 const auto [at, fresh] = keys.emplace(key, caption);
                 QVERIFY2(fresh, qPrintable(caption + QStringLiteral(" / ") + at->second));
             }
-            QCOMPARE(keys.size(), std::size_t{9 + 4}); // the buttons and the menus
+            QCOMPARE(keys.size(), std::size_t{9 + 5}); // the buttons and the menus
         }
         app::setLanguage(app::Language::English);
         Started s([](ui::Form&) { app::setLanguage(app::Language::English); });
