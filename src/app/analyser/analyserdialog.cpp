@@ -20,7 +20,6 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-#include <charconv>
 #include <cmath>
 
 namespace app {
@@ -35,12 +34,7 @@ QString q(const std::string& s) {
 
 // A whole text as a finite number with the dot, as the import dialog reads a frequency.
 std::optional<double> number(const QString& text) {
-    const std::string t = text.trimmed().toStdString();
-    double v = 0;
-    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (t.empty() || r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(v))
-        return std::nullopt;
-    return v;
+    return num::parseNumber(text.trimmed().toStdString());
 }
 
 QLabel* caption(QWidget* parent, LiveText text, QWidget* buddy) {
@@ -121,7 +115,7 @@ AnalyserDialog::AnalyserDialog(MainWindow& w) : QDialog(&w), main_(w) {
     form->addRow(caption(this, liveText("app::AnalyserDialog", "&MHz per i campi:"), fieldsMhz_), fieldsMhz_);
     // The line panel's frequency when it lies in the sweep, else the middle of the sweep.
     const auto line = number(q(w.form().text("Text28")));
-    fieldsMhz_->setText(line && *line >= 1 && *line <= 30 ? q(touchstone::sixDigits(*line))
+    fieldsMhz_->setText(line && *line >= 1 && *line <= 30 ? q(num::Significant(*line, 6))
                                                           : QStringLiteral("15.5"));
 
     progress_ = new QProgressBar(this);
