@@ -6,28 +6,18 @@
 
 namespace wiring {
 
-namespace {
-
-// The tuner's report in Text5, which the comparisons share.
-bool tunerReportStands(const ui::Form& f) {
-    const std::string& t = f.text("Text5");
-    return t.starts_with("Tuner Insertion Loss = ") || t.starts_with("Tuner GAIN = ");
-}
-
-} // namespace
-
 bool importFollowing(ui::Form& f, ImportTarget target, double mhz, const touchstone::Network& sweep) {
     bool stood = false;
     switch (target) {
     case ImportTarget::Point:
-        stood = !f.text("Text4").empty();
+        stood = point::standingLoad(f).has_value();
         break;
     case ImportTarget::Line:
-        stood = !f.text("Text22").empty();
+        stood = line::standingRun(f) != nullptr;
         break;
     case ImportTarget::Antenna:
     case ImportTarget::Tuner:
-        stood = tunerReportStands(f);
+        stood = tuner::standingResult(f).has_value();
         break;
     }
     if (!importNetwork(f, target, mhz, sweep))
