@@ -37,16 +37,8 @@ std::optional<double> number(const QString& text) {
     return num::parseNumber(text.trimmed().toStdString());
 }
 
-QLabel* caption(QWidget* parent, LiveText text, QWidget* buddy) {
-    auto* l = new QLabel(parent);
-    keepTranslated(l, "text", text);
-    l->setBuddy(buddy);
-    return l;
-}
-
-QPushButton* button(QWidget* parent, LiveText text) {
+QPushButton* button(QWidget* parent) {
     auto* b = new QPushButton(parent);
-    keepTranslated(b, "text", text);
     b->setAutoDefault(false);
     return b;
 }
@@ -62,7 +54,6 @@ class AnalyserWorker : public QObject {
 
 AnalyserDialog::AnalyserDialog(MainWindow& w) : QDialog(&w), main_(w) {
     setObjectName(QStringLiteral("analyserDialog"));
-    keepTranslated(this, "windowTitle", liveText("app::AnalyserDialog", "Analizzatore"));
     setModal(false);
 
     thread_ = new QThread(this);
@@ -80,12 +71,14 @@ AnalyserDialog::AnalyserDialog(MainWindow& w) : QDialog(&w), main_(w) {
     port_->setEditable(true);
     port_->setInsertPolicy(QComboBox::NoInsert);
     port_->setMinimumContentsLength(28);
-    auto* refresh = button(this, liveText("app::AnalyserDialog", "Aggiorna"));
-    connect_ = button(this, liveText("app::AnalyserDialog", "Conn&etti"));
+    auto* refresh = button(this);
+    texts_.push_back({refresh, QT_TR_NOOP("Aggiorna")});
+    connect_ = button(this);
+    texts_.push_back({connect_, QT_TR_NOOP("Conn&etti")});
     portRow->addWidget(port_, 1);
     portRow->addWidget(refresh);
     portRow->addWidget(connect_);
-    form->addRow(caption(this, liveText("app::AnalyserDialog", "&Porta:"), port_), portRow);
+    form->addRow(caption(QT_TR_NOOP("&Porta:"), port_), portRow);
 
     status_ = new QLabel(this);
     status_->setWordWrap(true);
@@ -98,21 +91,16 @@ AnalyserDialog::AnalyserDialog(MainWindow& w) : QDialog(&w), main_(w) {
     points_ = new QSpinBox(this);
     points_->setRange(2, 10001);
     points_->setValue(201);
-    form->addRow(caption(this, liveText("app::AnalyserDialog", "&Da MHz:"), start_), start_);
-    form->addRow(caption(this, liveText("app::AnalyserDialog", "&A MHz:"), stop_), stop_);
-    form->addRow(caption(this, liveText("app::AnalyserDialog", "P&unti:"), points_), points_);
+    form->addRow(caption(QT_TR_NOOP("&Da MHz:"), start_), start_);
+    form->addRow(caption(QT_TR_NOOP("&A MHz:"), stop_), stop_);
+    form->addRow(caption(QT_TR_NOOP("P&unti:"), points_), points_);
 
     target_ = new QComboBox(this);
     target_->addItems({QString(), QString(), QString()});
-    whenLanguageChanges(target_, [t = target_] {
-        t->setItemText(0, AnalyserDialog::tr("Punto: R e X"));
-        t->setItemText(1, AnalyserDialog::tr("Linea: R, X e la frequenza"));
-        t->setItemText(2, AnalyserDialog::tr("Antenna (tuner): S11"));
-    });
     target_->setCurrentIndex(1);
     fieldsMhz_ = new QLineEdit(this);
-    form->addRow(caption(this, liveText("app::AnalyserDialog", "Pa&nnello:"), target_), target_);
-    form->addRow(caption(this, liveText("app::AnalyserDialog", "&MHz per i campi:"), fieldsMhz_), fieldsMhz_);
+    form->addRow(caption(QT_TR_NOOP("Pa&nnello:"), target_), target_);
+    form->addRow(caption(QT_TR_NOOP("&MHz per i campi:"), fieldsMhz_), fieldsMhz_);
     // The line panel's frequency when it lies in the sweep, else the middle of the sweep.
     const auto line = number(q(w.form().text("Text28")));
     fieldsMhz_->setText(line && *line >= 1 && *line <= 30 ? q(num::Significant(*line, 6))
@@ -121,16 +109,19 @@ AnalyserDialog::AnalyserDialog(MainWindow& w) : QDialog(&w), main_(w) {
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 1);
     progress_->setValue(0);
-    whenLanguageChanges(progress_,
-                        [p = progress_] { p->setFormat(AnalyserDialog::tr("scansione %v di %m")); });
     layout->addWidget(progress_);
 
     auto* buttons = new QHBoxLayout;
-    single_ = button(this, liveText("app::AnalyserDialog", "&Singola"));
-    continuous_ = button(this, liveText("app::AnalyserDialog", "&Continua"));
-    stopButton_ = button(this, liveText("app::AnalyserDialog", "S&top"));
-    save_ = button(this, liveText("app::AnalyserDialog", "Sal&va misura..."));
-    auto* close = button(this, liveText("app::AnalyserDialog", "Chiudi"));
+    single_ = button(this);
+    texts_.push_back({single_, QT_TR_NOOP("&Singola")});
+    continuous_ = button(this);
+    texts_.push_back({continuous_, QT_TR_NOOP("&Continua")});
+    stopButton_ = button(this);
+    texts_.push_back({stopButton_, QT_TR_NOOP("S&top")});
+    save_ = button(this);
+    texts_.push_back({save_, QT_TR_NOOP("Sal&va misura...")});
+    auto* close = button(this);
+    texts_.push_back({close, QT_TR_NOOP("Chiudi")});
     buttons->addWidget(single_);
     buttons->addWidget(continuous_);
     buttons->addWidget(stopButton_);
@@ -147,12 +138,44 @@ AnalyserDialog::AnalyserDialog(MainWindow& w) : QDialog(&w), main_(w) {
     QObject::connect(save_, &QPushButton::clicked, this, &AnalyserDialog::saveSweep);
     QObject::connect(close, &QPushButton::clicked, this, &QDialog::close);
 
-    whenLanguageChanges(status_, [this] {
-        if (!device_ && !connecting_ && status_->property("fault").toString().isEmpty())
-            status_->setText(tr("Non connesso."));
-    });
+    setStatus([] { return tr("Non connesso."); });
+    retranslate();
     refreshPorts();
     updateButtons();
+}
+
+QLabel* AnalyserDialog::caption(const char* italian, QWidget* buddy) {
+    auto* l = new QLabel(this);
+    l->setBuddy(buddy);
+    texts_.push_back({l, italian});
+    return l;
+}
+
+// The texts in the language of the window, now and after every switch.
+void AnalyserDialog::retranslate() {
+    setWindowTitle(tr("Analizzatore"));
+    for (const auto& [widget, italian] : texts_) {
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setText(tr(italian));
+        else if (auto* b = qobject_cast<QPushButton*>(widget))
+            b->setText(tr(italian));
+    }
+    target_->setItemText(0, tr("Punto: R e X"));
+    target_->setItemText(1, tr("Linea: R, X e la frequenza"));
+    target_->setItemText(2, tr("Antenna (tuner): S11"));
+    progress_->setFormat(tr("scansione %v di %m"));
+    status_->setText(statusText_());
+}
+
+void AnalyserDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void AnalyserDialog::setStatus(std::function<QString()> text) {
+    statusText_ = std::move(text);
+    status_->setText(statusText_());
 }
 
 AnalyserDialog::~AnalyserDialog() {
@@ -198,8 +221,7 @@ void AnalyserDialog::connectDevice() {
         return;
     connecting_ = true;
     device_.reset();
-    status_->setProperty("fault", QString());
-    status_->setText(tr("Connessione a %1...").arg(path));
+    setStatus([path] { return tr("Connessione a %1...").arg(path); });
     updateButtons();
     cancel_ = false;
     QMetaObject::invokeMethod(
@@ -220,15 +242,14 @@ void AnalyserDialog::connectDevice() {
                 [this, info, message] {
                     connecting_ = false;
                     device_ = info;
-                    if (info) {
-                        status_->setProperty("fault", QString());
-                        status_->setText(tr("%1, firmware %2: %3 punti per scansione")
-                                             .arg(q(info->board), q(info->firmware))
-                                             .arg(info->maxPoints));
-                    } else {
-                        status_->setProperty("fault", q(message));
-                        status_->setText(q(message));
-                    }
+                    if (info)
+                        setStatus([d = *info] {
+                            return tr("%1, firmware %2: %3 punti per scansione")
+                                .arg(q(d.board), q(d.firmware))
+                                .arg(d.maxPoints);
+                        });
+                    else
+                        setStatus([m = q(message)] { return m; });
                     updateButtons();
                     emit connectionChanged();
                 },
@@ -327,10 +348,9 @@ void AnalyserDialog::finished(std::shared_ptr<touchstone::Network> sweep,
         sweeping_ = false;
         progress_->setValue(0);
         if (error->fault == analyser::Fault::Cancelled) {
-            status_->setText(tr("Fermato."));
+            setStatus([] { return tr("Fermato."); });
         } else {
-            status_->setProperty("fault", q(error->what()));
-            status_->setText(q(error->what()));
+            setStatus([m = q(error->what())] { return m; });
             main_.form().messageBox("Analyser", error->what());
         }
         updateButtons();
@@ -348,12 +368,12 @@ void AnalyserDialog::finished(std::shared_ptr<touchstone::Network> sweep,
     last_ = std::make_unique<touchstone::Network>(*sweep);
     lastDevice_ = *device_;
     ++imported_;
-    status_->setProperty("fault", QString());
-    status_->setText(tr("Misura %1: %2 punti da %3 a %4")
-                         .arg(imported_)
-                         .arg(sweep->samples.size())
-                         .arg(q(touchstone::mhzText(sweep->samples.front().hz)),
-                              q(touchstone::mhzText(sweep->samples.back().hz))));
+    const auto measured = [n = imported_, points = sweep->samples.size(),
+                           from = q(touchstone::mhzText(sweep->samples.front().hz)),
+                           to = q(touchstone::mhzText(sweep->samples.back().hz))] {
+        return tr("Misura %1: %2 punti da %3 a %4").arg(n).arg(points).arg(from, to);
+    };
+    setStatus(measured);
     emit sweepImported();
     if (continuousMode_ && !cancel_ && device_) {
         sweepOnce();
@@ -361,7 +381,7 @@ void AnalyserDialog::finished(std::shared_ptr<touchstone::Network> sweep,
     }
     sweeping_ = false;
     if (cancel_)
-        status_->setText(status_->text() + QLatin1Char(' ') + tr("Fermato."));
+        setStatus([measured] { return measured() + QLatin1Char(' ') + tr("Fermato."); });
     updateButtons();
     emit sweepEnded();
 }
@@ -394,8 +414,7 @@ void AnalyserDialog::done(int result) {
         worker_, [w = worker_] { w->session.reset(); }, Qt::QueuedConnection);
     if (device_) {
         device_.reset();
-        status_->setProperty("fault", QString());
-        status_->setText(tr("Non connesso."));
+        setStatus([] { return tr("Non connesso."); });
         emit connectionChanged();
     }
     updateButtons();
@@ -407,10 +426,21 @@ void AnalyserDialog::done(int result) {
 
 namespace {
 
+// The menu "Misura" with its one entry, and the dialog made on first use.
 class AnalyserFeature : public QObject {
   public:
     explicit AnalyserFeature(MainWindow& w) : QObject(&w), main_(w) {
         setObjectName(QString::fromLatin1(kFeatureName));
+        menu_ = new QMenu(&w);
+        w.menuBar()->insertMenu(w.helpMenu()->menuAction(), menu_);
+        open_ = menu_->addAction(QString());
+        connect(open_, &QAction::triggered, this, [this] { open(); });
+        retranslate();
+    }
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange)
+            retranslate();
+        return QObject::event(event);
     }
     AnalyserDialog* open() {
         if (!dialog_)
@@ -422,7 +452,13 @@ class AnalyserFeature : public QObject {
     }
 
   private:
+    void retranslate() {
+        menu_->setTitle(AnalyserDialog::tr("&Misura"));
+        open_->setText(AnalyserDialog::tr("Analizzatore..."));
+    }
     MainWindow& main_;
+    QMenu* menu_ = nullptr;
+    QAction* open_ = nullptr;
     AnalyserDialog* dialog_ = nullptr;
 };
 
@@ -436,13 +472,7 @@ AnalyserFeature* featureOf(MainWindow& w) {
 void installAnalyser(MainWindow& w) {
     if (featureOf(w))
         return;
-    auto* feature = new AnalyserFeature(w);
-    auto* menu = new QMenu(&w);
-    w.menuBar()->insertMenu(w.helpMenu()->menuAction(), menu);
-    keepTranslated(menu->menuAction(), "text", liveText("app::AnalyserDialog", "&Misura"));
-    QAction* open = menu->addAction(QString());
-    keepTranslated(open, "text", liveText("app::AnalyserDialog", "Analizzatore..."));
-    QObject::connect(open, &QAction::triggered, feature, [feature] { feature->open(); });
+    new AnalyserFeature(w);
 }
 
 AnalyserDialog* openAnalyser(MainWindow& w) {

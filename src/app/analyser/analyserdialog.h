@@ -11,8 +11,11 @@
 #include <QDialog>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -65,6 +68,9 @@ class AnalyserDialog : public QDialog {
   public slots:
     void done(int result) override;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void connectDevice();
     void startSweeps(bool continuous);
@@ -74,6 +80,10 @@ class AnalyserDialog : public QDialog {
     void finished(std::shared_ptr<touchstone::Network> sweep, std::optional<analyser::Error> error,
                   bool usable);
     void updateButtons();
+    QLabel* caption(const char* italian, QWidget* buddy);
+    void retranslate();
+    // The status line's text, made again in the language of the window after a switch.
+    void setStatus(std::function<QString()> text);
     std::optional<analyser::SweepRequest> request(double& mhz);
 
     MainWindow& main_;
@@ -94,6 +104,8 @@ class AnalyserDialog : public QDialog {
     QPushButton* stopButton_ = nullptr;
     QPushButton* save_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    std::vector<std::pair<QWidget*, const char*>> texts_; // labels and buttons with their Italian source
+    std::function<QString()> statusText_;
 
     std::optional<analyser::DeviceInfo> device_;
     bool connecting_ = false;

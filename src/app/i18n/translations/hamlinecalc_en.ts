@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>app::AnalyserDialog</name>
+    <message>
+        <source>Aggiorna</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Conn&amp;etti</source>
+        <translation>Conn&amp;ect</translation>
+    </message>
+    <message>
+        <source>&amp;Porta:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Da MHz:</source>
+        <translation>&amp;From MHz:</translation>
+    </message>
+    <message>
+        <source>&amp;A MHz:</source>
+        <translation>&amp;To MHz:</translation>
+    </message>
+    <message>
+        <source>P&amp;unti:</source>
+        <translation>Poi&amp;nts:</translation>
+    </message>
+    <message>
+        <source>Pa&amp;nnello:</source>
+        <translation>P&amp;anel:</translation>
+    </message>
+    <message>
+        <source>&amp;MHz per i campi:</source>
+        <translation>&amp;MHz for the fields:</translation>
+    </message>
+    <message>
+        <source>&amp;Singola</source>
+        <translation>&amp;Single</translation>
+    </message>
+    <message>
+        <source>&amp;Continua</source>
+        <translation>&amp;Continuous</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>St&amp;op</translation>
+    </message>
+    <message>
+        <source>Sal&amp;va misura...</source>
+        <translation>Sa&amp;ve Measurement...</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Non connesso.</source>
+        <translation>Not connected.</translation>
+    </message>
+    <message>
+        <source>Analizzatore</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Punto: R e X</source>
+        <translation>Point: R and X</translation>
+    </message>
+    <message>
+        <source>Linea: R, X e la frequenza</source>
+        <translation>Line: R, X and the frequency</translation>
+    </message>
+    <message>
+        <source>Antenna (tuner): S11</source>
+        <translation>Antenna (tuner): S11</translation>
+    </message>
+    <message>
+        <source>scansione %v di %m</source>
+        <translation>scan %v of %m</translation>
+    </message>
+    <message>
+        <source>Connessione a %1...</source>
+        <translation>Connecting to %1...</translation>
+    </message>
+    <message>
+        <source>%1, firmware %2: %3 punti per scansione</source>
+        <translation>%1, firmware %2: %3 points per scan</translation>
+    </message>
+    <message>
+        <source>Fermato.</source>
+        <translation>Stopped.</translation>
+    </message>
+    <message>
+        <source>Misura %1: %2 punti da %3 a %4</source>
+        <translation>Measurement %1: %2 points from %3 to %4</translation>
+    </message>
+    <message>
+        <source>Salva misura</source>
+        <translation>Save Measurement</translation>
+    </message>
+    <message>
+        <source>misura.s1p</source>
+        <translation>measurement.s1p</translation>
+    </message>
+    <message>
+        <source>&amp;Misura</source>
+        <translation>&amp;Measure</translation>
+    </message>
+    <message>
+        <source>Analizzatore...</source>
+        <translation>Analyser...</translation>
+    </message>
+</context>
+<context>
     <name>app::BandPlotView</name>
     <message>
         <source>SWR e perdita nella banda</source>
