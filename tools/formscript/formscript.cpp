@@ -17,13 +17,13 @@ namespace {
 // here.
 const std::unordered_map<std::string_view, void (*)(Context&)>& commands() {
     static const std::unordered_map<std::string_view, void (*)(Context&)> table = {
-        {"tab", tabCommand},       {"decimal", decimalCommand},     {"accel", accelCommand},
-        {"type", typeCommand},     {"paste", pasteCommand},         {"clear", clearCommand},
-        {"click", clickCommand},   {"focus", focusCommand},         {"pick", pickCommand},
-        {"scroll", scrollCommand}, {"show", showCommand},           {"state", stateCommand},
-        {"import", importCommand}, {"chart", chartCommand},         {"match", matchCommand},
-        {"export", exportCommand}, {"linemodel", lineModelCommand}, {"cable", cableCommand},
-        {"analyser", analyserCommand}, {"sweep", sweepCommand}, {"save", saveCommand},
+        {"tab", tabCommand},           {"decimal", decimalCommand},     {"accel", accelCommand},
+        {"type", typeCommand},         {"paste", pasteCommand},         {"clear", clearCommand},
+        {"click", clickCommand},       {"focus", focusCommand},         {"pick", pickCommand},
+        {"scroll", scrollCommand},     {"show", showCommand},           {"state", stateCommand},
+        {"import", importCommand},     {"chart", chartCommand},         {"match", matchCommand},
+        {"export", exportCommand},     {"linemodel", lineModelCommand}, {"cable", cableCommand},
+        {"analyser", analyserCommand}, {"sweep", sweepCommand},         {"save", saveCommand},
     };
     return table;
 }
