@@ -39,6 +39,8 @@ const char* const kUsage =
     "  --fixed-points N     old firmware sweeping N points whatever is asked\n"
     "  --flood N[,TIMES]    N more lines after a scan's data, in the next TIMES replies (1)\n"
     "  --point-us N         measuring time per point of a scan, microseconds\n"
+    "  --trim PERMILLE      the inductance shortened by this much after each resume (an antenna\n"
+    "                       being trimmed), back to the start after 20 sweeps\n"
     "  --log FILE           every command line received, one a line\n";
 
 namespace {
@@ -172,6 +174,10 @@ std::string parse(int argc, char** argv, Options& o, std::string& link, std::vec
                 if (!pair(value(), n, t) || n < 0)
                     return "--point-us takes microseconds";
                 o.pointTime = std::chrono::microseconds(n);
+            } else if (a == "--trim") {
+                if (!pair(value(), n, t) || n < 0 || n > 40)
+                    return "--trim takes 0 to 40 per mille";
+                o.trimPermille = static_cast<int>(n);
             } else if (a == "--log") {
                 o.log = value();
             } else {
@@ -197,7 +203,8 @@ Device::Device(Options o) : o_(std::move(o)) {
 
 std::complex<double> Device::s11(double hz) const {
     const double w = 2 * M_PI * hz;
-    double x = o_.x + w * o_.l;
+    const double trim = 1 - o_.trimPermille * (trims_ % 20) / 1000.0;
+    double x = o_.x + w * o_.l * trim;
     if (o_.c > 0)
         x -= 1 / (w * o_.c);
     const std::complex<double> z(o_.r, x);
@@ -279,6 +286,8 @@ void Device::run(const std::string& line, std::deque<Out>& out) {
     } else if (cmd == "version") {
         say(o_.version);
     } else if (cmd == "resume" || cmd == "pause") {
+        if (cmd == "resume")
+            ++trims_;
     } else if (cmd == "scan" && !o_.noScan) {
         scan(w, out);
         return;

@@ -34,6 +34,7 @@ struct Options {
     int floodLines = 0;                     // lines sent after a scan's data before the prompt ...
     int floodTimes = 0;                     // ... in this many replies
     std::chrono::microseconds pointTime{0}; // measuring time per point of a scan
+    int trimPermille = 0;                   // the inductance shortened by this after each resume
     std::string log;                        // a file that gets every command line received
 };
 
@@ -66,7 +67,7 @@ class Device {
     std::string line_;
     bool mute_ = false;
     bool hungUp_ = false;
-    int scans_ = 0, spoiled_ = 0, flooded_ = 0;
+    int scans_ = 0, spoiled_ = 0, flooded_ = 0, trims_ = 0;
     long long sweepStart_ = 50000, sweepStop_ = 900000000;
     int sweepPoints_ = 101;
     std::vector<std::string> commands_;
