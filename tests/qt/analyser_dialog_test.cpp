@@ -18,6 +18,9 @@
 #include <QSpinBox>
 
 #include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -161,6 +164,49 @@ class AnalyserDialogTest : public QObject {
             QCOMPARE(s.mainWindow->menuBar()->actions().at(2)->text(),
                      en ? QStringLiteral("&Measure") : QStringLiteral("&Misura"));
         }
+    }
+
+    // A typed port connected with Enter: a port held by another program is refused with its whole
+    // message in view and the path ready to be corrected; once free, Enter connects and the keyboard is on
+    // "Singola"; a sweep stopped hands the keyboard back to the button that started it.
+    void typedPortWithTheKeyboard() {
+        vnasim::Server device(rlc());
+        harness::Started s;
+        harness::Operator op;
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        app::AnalyserDialog* d = app::openAnalyser(*s.mainWindow);
+        QVERIFY(d && QTest::qWaitForWindowExposed(d));
+        d->activateWindow();
+        QTRY_VERIFY(d->isActiveWindow());
+        const int fd = ::open(device.path().c_str(), O_RDWR | O_NOCTTY);
+        QVERIFY(fd >= 0);
+        QCOMPARE(flock(fd, LOCK_EX | LOCK_NB), 0); // another program holds the port
+
+        QLineEdit* port = d->port()->lineEdit();
+        retype(port, QString::fromStdString(device.path()));
+        QTest::keyClick(port, Qt::Key_Return);
+        QTRY_VERIFY(d->status()->text().contains("in use by another program"));
+        QVERIFY(!d->connected());
+        QVERIFY(d->status()->text().contains("ModemManager"));
+        QTRY_VERIFY(d->status()->height() >= d->status()->heightForWidth(d->status()->width()));
+        QTRY_VERIFY(port->hasFocus());
+
+        ::close(fd);
+        QTest::keyClick(port, Qt::Key_Return);
+        QTRY_VERIFY(d->connected());
+        QTRY_VERIFY(d->singleButton()->hasFocus());
+
+        retype(d->startMhz(), "14");
+        retype(d->stopMhz(), "14.4");
+        retype(d->fieldsMhz(), "14.2");
+        d->continuousButton()->setFocus();
+        QTest::keyClick(d->continuousButton(), Qt::Key_Space);
+        QVERIFY(d->sweeping());
+        QTRY_VERIFY_WITH_TIMEOUT(d->sweepsImported() >= 1, 10000);
+        QTest::keyClick(d->stopButton(), Qt::Key_Space);
+        QTRY_VERIFY_WITH_TIMEOUT(!d->sweeping(), 5000);
+        QTRY_VERIFY(d->continuousButton()->hasFocus());
+        QVERIFY(op.seen().empty());
     }
 
     // A tinySA is refused in the status line; a cable pulled during a sweep is a message box, nothing is

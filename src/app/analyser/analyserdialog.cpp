@@ -84,6 +84,9 @@ AnalyserDialog::AnalyserDialog(MainWindow& w) : QDialog(&w), main_(w) {
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status_->setMinimumWidth(420);
+    // Room for the longer messages (a port not permitted, a port busy) without the dialog jumping.
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    status_->setMinimumHeight(3 * status_->fontMetrics().lineSpacing());
     form->addRow(status_);
 
     start_ = new QLineEdit(QStringLiteral("1"), this);
@@ -132,6 +135,11 @@ AnalyserDialog::AnalyserDialog(MainWindow& w) : QDialog(&w), main_(w) {
 
     QObject::connect(refresh, &QPushButton::clicked, this, &AnalyserDialog::refreshPorts);
     QObject::connect(connect_, &QPushButton::clicked, this, &AnalyserDialog::connectDevice);
+    // Enter in a typed port connects, as the button does.
+    QObject::connect(port_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        if (connect_->isEnabled())
+            connectDevice();
+    });
     QObject::connect(single_, &QPushButton::clicked, this, [this] { startSweeps(false); });
     QObject::connect(continuous_, &QPushButton::clicked, this, [this] { startSweeps(true); });
     QObject::connect(stopButton_, &QPushButton::clicked, this, &AnalyserDialog::requestStop);
@@ -176,6 +184,10 @@ void AnalyserDialog::changeEvent(QEvent* event) {
 void AnalyserDialog::setStatus(std::function<QString()> text) {
     statusText_ = std::move(text);
     status_->setText(statusText_());
+    // A message longer than the room kept for it makes the dialog taller rather than being cut off.
+    const int need = status_->heightForWidth(status_->width());
+    if (isVisible() && need > status_->height())
+        resize(width(), height() + need - status_->height());
 }
 
 AnalyserDialog::~AnalyserDialog() {
@@ -251,6 +263,14 @@ void AnalyserDialog::connectDevice() {
                     else
                         setStatus([m = q(message)] { return m; });
                     updateButtons();
+                    // The port was disabled while connecting: the keyboard goes on where the user goes next,
+                    // the sweep, or the path to correct.
+                    if (info) {
+                        single_->setFocus();
+                    } else {
+                        port_->setFocus();
+                        port_->lineEdit()->selectAll();
+                    }
                     emit connectionChanged();
                 },
                 Qt::QueuedConnection);
@@ -292,6 +312,7 @@ void AnalyserDialog::startSweeps(bool continuous) {
     runningMhz_ = mhz;
     runningTarget_ = target_->currentIndex();
     continuousMode_ = continuous;
+    startedContinuous_ = continuous;
     sweeping_ = true;
     cancel_ = false;
     updateButtons();
@@ -353,16 +374,14 @@ void AnalyserDialog::finished(std::shared_ptr<touchstone::Network> sweep,
             setStatus([m = q(error->what())] { return m; });
             main_.form().messageBox("Analyser", error->what());
         }
-        updateButtons();
-        emit sweepEnded();
+        endSweeps();
         return;
     }
     // Written as an imported one-port; a refusal (a value a field takes not) is the import's message box.
     if (!wiring::importFollowing(main_.form(), static_cast<wiring::ImportTarget>(runningTarget_), runningMhz_,
                                  *sweep)) {
         sweeping_ = false;
-        updateButtons();
-        emit sweepEnded();
+        endSweeps();
         return;
     }
     last_ = std::make_unique<touchstone::Network>(*sweep);
@@ -382,7 +401,16 @@ void AnalyserDialog::finished(std::shared_ptr<touchstone::Network> sweep,
     sweeping_ = false;
     if (cancel_)
         setStatus([measured] { return measured() + QLatin1Char(' ') + tr("Fermato."); });
+    endSweeps();
+}
+
+// Stop is disabled now: the keyboard goes back to the button that started the sweeps, or to Connect when
+// the device is gone.
+void AnalyserDialog::endSweeps() {
     updateButtons();
+    QPushButton* next = device_ ? (startedContinuous_ ? continuous_ : single_) : connect_;
+    if (isActiveWindow())
+        next->setFocus();
     emit sweepEnded();
 }
 

@@ -80,6 +80,7 @@ class AnalyserDialog : public QDialog {
     void finished(std::shared_ptr<touchstone::Network> sweep, std::optional<analyser::Error> error,
                   bool usable);
     void updateButtons();
+    void endSweeps();
     QLabel* caption(const char* italian, QWidget* buddy);
     void retranslate();
     // The status line's text, made again in the language of the window after a switch.
@@ -111,6 +112,7 @@ class AnalyserDialog : public QDialog {
     bool connecting_ = false;
     bool sweeping_ = false;
     bool continuousMode_ = false;
+    bool startedContinuous_ = false;
     analyser::SweepRequest running_;
     double runningMhz_ = 0;
     int runningTarget_ = 0;
