@@ -206,6 +206,11 @@ class AnalyserDialogTest : public QObject {
         QTest::keyClick(d->stopButton(), Qt::Key_Space);
         QTRY_VERIFY_WITH_TIMEOUT(!d->sweeping(), 5000);
         QTRY_VERIFY(d->continuousButton()->hasFocus());
+        // Stopped between sweeps or within one: the status names the measurement the panel keeps.
+        const QString status = d->status()->text();
+        QVERIFY2(status.contains(QString::number(d->sweepsImported())), qPrintable(status));
+        QVERIFY2(status.contains(harness::testLanguage() == app::Language::English ? "Stopped" : "Fermato"),
+                 qPrintable(status));
         QVERIFY(op.seen().empty());
     }
 

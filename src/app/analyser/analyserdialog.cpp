@@ -112,6 +112,7 @@ AnalyserDialog::AnalyserDialog(MainWindow& w) : QDialog(&w), main_(w) {
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 1);
     progress_->setValue(0);
+    progress_->setTextVisible(false); // no "0 of 1" before the first sweep
     layout->addWidget(progress_);
 
     auto* buttons = new QHBoxLayout;
@@ -324,6 +325,7 @@ void AnalyserDialog::sweepOnce() {
     const int scans = (running_.points + device_->maxPoints - 1) / device_->maxPoints;
     progress_->setRange(0, std::max(scans, 1));
     progress_->setValue(0);
+    progress_->setTextVisible(true);
     QMetaObject::invokeMethod(
         worker_,
         [this, w = worker_, r = running_] {
@@ -369,7 +371,11 @@ void AnalyserDialog::finished(std::shared_ptr<touchstone::Network> sweep,
         sweeping_ = false;
         progress_->setValue(0);
         if (error->fault == analyser::Fault::Cancelled) {
-            setStatus([] { return tr("Fermato."); });
+            // Stopped mid-sweep: the panel keeps the last finished sweep, if any.
+            if (imported_ > 0)
+                setStatus([n = imported_] { return tr("Fermato: nel pannello resta la misura %1.").arg(n); });
+            else
+                setStatus([] { return tr("Fermato."); });
         } else {
             setStatus([m = q(error->what())] { return m; });
             main_.form().messageBox("Analyser", error->what());

@@ -92,6 +92,10 @@
         <translation>Stopped.</translation>
     </message>
     <message>
+        <source>Fermato: nel pannello resta la misura %1.</source>
+        <translation>Stopped: measurement %1 stays in the panel.</translation>
+    </message>
+    <message>
         <source>Misura %1: %2 punti da %3 a %4</source>
         <translation>Measurement %1: %2 points from %3 to %4</translation>
     </message>
