@@ -214,6 +214,33 @@ class AnalyserDialogTest : public QObject {
         QVERIFY(op.seen().empty());
     }
 
+    // Closed with Esc during continuous sweeps: the sweeps end, the port is let go, and the dialog opened
+    // again says it is not connected.
+    void closedWhileSweeping() {
+        auto o = rlc();
+        o.pointTime = std::chrono::microseconds(500);
+        vnasim::Server device(o);
+        harness::Started s;
+        harness::Operator op;
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        app::AnalyserDialog* d = openConnected(s, device.path());
+        QVERIFY(d);
+        retype(d->fieldsMhz(), "15");
+        QTest::mouseClick(d->continuousButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(d->sweepsImported() >= 1, 10000);
+        QTest::keyClick(d, Qt::Key_Escape);
+        QVERIFY(!d->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!d->sweeping(), 5000);
+        QCOMPARE(app::openAnalyser(*s.mainWindow), d);
+        QCOMPARE(d->status()->text(), harness::testLanguage() == app::Language::English
+                                          ? QStringLiteral("Not connected.")
+                                          : QStringLiteral("Non connesso."));
+        QVERIFY(!d->connected());
+        QVERIFY(!d->singleButton()->isEnabled());
+        QVERIFY(d->connectButton()->isEnabled());
+        QVERIFY(op.seen().empty());
+    }
+
     // A tinySA is refused in the status line; a cable pulled during a sweep is a message box, nothing is
     // written, and the dialog is no longer connected.
     void faultsAsTheOperatorSeesThem() {

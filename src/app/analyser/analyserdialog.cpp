@@ -413,6 +413,9 @@ void AnalyserDialog::finished(std::shared_ptr<touchstone::Network> sweep,
 // Stop is disabled now: the keyboard goes back to the button that started the sweeps, or to Connect when
 // the device is gone.
 void AnalyserDialog::endSweeps() {
+    // Closed while sweeping: the port was let go, and the dialog opens again saying so.
+    if (!device_ && !isVisible())
+        setStatus([] { return tr("Non connesso."); });
     updateButtons();
     QPushButton* next = device_ ? (startedContinuous_ ? continuous_ : single_) : connect_;
     if (isActiveWindow())
