@@ -4,15 +4,15 @@
 # instrumentation of the sanitizer, fuzz and coverage builds. Every target of the project links it
 # (hlc_library does so itself; an add_executable needs `target_link_libraries(NAME PRIVATE hlc_options)`).
 #
-# Layering. Each folder below src/ (and tools/formscript) is one library made by hlc_library(). A library
-# sees its own headers and those of the libraries it USES, nothing else: its include directory is a folder
-# of the build tree, build/include/NAME, that holds one link named as the folder is included ("ui",
-# "tools/formscript") pointing to the sources. So `#include "line/line.h"` compiles only in a target that
-# links `line`, and a wrong include fails with "No such file or directory".
+# Layering. Each folder below src/ (and tools/formscript) is one library made by hlc_library(), its headers
+# named by their path below the source folder that holds them: `#include "line/line.h"`, with src/ (or
+# the source root for "tools/formscript/...") as the include directory, so compilers, compile_commands.json
+# and editors name every header by its own path. A library may include the headers of the libraries it
+# uses (USES, PRIVATE_USES, and what those use in their headers), nothing else: the test layering.includes
+# reads every quoted include of every library and names the one that reaches a library it does not use.
 # Every library has a LAYER: numeric 0; ui, touchstone, match 1; the calculators 2; chart 3; wiring 4;
 # formscript 5; the rooms of the window 5 to 9 (src/app/app.cmake). A library may use only libraries of a
-# lower layer (checked here at configure time; two calculators never see each other), and the test
-# layering.includes proves that no header of the same or a higher layer is reachable from any library.
+# lower layer (checked here at configure time; two calculators never see each other).
 #
 # A new folder: one hlc_library() call in the top CMakeLists.txt, for example
 #   hlc_library(chart LAYER 3 USES ui point line tuner touchstone)
@@ -35,8 +35,6 @@ if(HLC_COVERAGE)
   target_compile_options(hlc_options INTERFACE --coverage -O0)
   target_link_options(hlc_options INTERFACE --coverage)
 endif()
-
-set(HLC_INCLUDE_ROOT ${CMAKE_BINARY_DIR}/include)
 
 # hlc_library(NAME LAYER n [FOLDER dir] [INCLUDE_AS prefix] [SOURCES files...] [USES libs...]
 #             [PRIVATE_USES libs...])
@@ -71,12 +69,17 @@ function(hlc_library name)
     endif()
   endforeach()
 
-  set(root ${HLC_INCLUDE_ROOT}/${name})
-  set(link ${root}/${ARG_INCLUDE_AS})
-  get_filename_component(linkParent ${link} DIRECTORY)
-  file(MAKE_DIRECTORY ${linkParent})
-  if(NOT IS_SYMLINK ${link})
-    file(CREATE_LINK ${dir} ${link} SYMBOLIC)
+  # The include directory: the folder above the one named by INCLUDE_AS ("src" for src/line as "line").
+  string(LENGTH "${dir}" dirLength)
+  string(LENGTH "/${ARG_INCLUDE_AS}" asLength)
+  math(EXPR rootLength "${dirLength} - ${asLength}")
+  if(rootLength LESS 1)
+    message(FATAL_ERROR "hlc_library(${name}): ${ARG_FOLDER} is not included as ${ARG_INCLUDE_AS}")
+  endif()
+  string(SUBSTRING "${dir}" ${rootLength} -1 tail)
+  string(SUBSTRING "${dir}" 0 ${rootLength} root)
+  if(NOT tail STREQUAL "/${ARG_INCLUDE_AS}")
+    message(FATAL_ERROR "hlc_library(${name}): ${ARG_FOLDER} is not included as ${ARG_INCLUDE_AS}")
   endif()
   if(ARG_SOURCES)
     add_library(${name} STATIC ${ARG_SOURCES})
@@ -92,25 +95,55 @@ function(hlc_library name)
   set_property(GLOBAL PROPERTY HLC_LIBRARY_${name} "${ARG_LAYER};${ARG_INCLUDE_AS};${dir}")
 endfunction()
 
-# The test that no library reaches a header it may not use: for every pair of libraries where the other
-# one lies on the same or a higher layer, a file including one of its headers must fail to compile with
-# the first library's include directories.
+# The libraries a library may include: itself, what it links, and what those pass on in their headers
+# (their INTERFACE_LINK_LIBRARIES, not what a static library links privately).
+function(hlc_reachable lib out)
+  get_target_property(type ${lib} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    get_target_property(next ${lib} INTERFACE_LINK_LIBRARIES)
+  else()
+    get_target_property(next ${lib} LINK_LIBRARIES)
+  endif()
+  set(seen ${lib})
+  while(next)
+    list(POP_FRONT next dep)
+    if(dep MATCHES "^\\$<LINK_ONLY:" OR NOT TARGET ${dep} OR dep IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${dep})
+    get_target_property(more ${dep} INTERFACE_LINK_LIBRARIES)
+    if(more)
+      list(APPEND next ${more})
+    endif()
+  endwhile()
+  get_property(libraries GLOBAL PROPERTY HLC_LIBRARIES)
+  set(result "")
+  foreach(dep IN LISTS seen)
+    if(dep IN_LIST libraries)
+      list(APPEND result ${dep})
+    endif()
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+# The test that no library includes a header of a library it does not use, and the test that the check
+# finds such an include (a library of layer 0 whose folder includes "ui/form.h").
 function(hlc_layering_test)
   get_property(libraries GLOBAL PROPERTY HLC_LIBRARIES)
   set(table "")
   foreach(lib IN LISTS libraries)
     get_property(info GLOBAL PROPERTY HLC_LIBRARY_${lib})
-    get_target_property(type ${lib} TYPE)
-    set(property INCLUDE_DIRECTORIES) # what its own sources see
-    if(type STREQUAL "INTERFACE_LIBRARY")
-      set(property INTERFACE_INCLUDE_DIRECTORIES) # headers only: what its headers see
-    endif()
-    file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/layering/${lib}.includes CONTENT "$<TARGET_PROPERTY:${lib},${property}>")
+    hlc_reachable(${lib} reachable)
+    string(REPLACE ";" "+" reachable "${reachable}")
     string(REPLACE ";" "|" info "${info}")
-    list(APPEND table "${lib}|${info}")
+    list(APPEND table "${lib}|${info}|${reachable}")
   endforeach()
   string(REPLACE ";" "," table "${table}")
   add_test(NAME layering.includes
-           COMMAND ${CMAKE_COMMAND} -DCXX=${CMAKE_CXX_COMPILER} -DDIR=${CMAKE_BINARY_DIR}/layering
-                   "-DLIBRARIES=${table}" -P ${CMAKE_SOURCE_DIR}/cmake/layering_check.cmake)
+           COMMAND ${CMAKE_COMMAND} "-DLIBRARIES=${table}" -P ${CMAKE_SOURCE_DIR}/cmake/layering_check.cmake)
+  set(fixture "numeric|0|numeric|${CMAKE_SOURCE_DIR}/tests/layering|numeric,ui|1|ui|${CMAKE_SOURCE_DIR}/src/ui|ui+numeric")
+  add_test(NAME layering.check_finds_an_upward_include
+           COMMAND ${CMAKE_COMMAND} "-DLIBRARIES=${fixture}" -P ${CMAKE_SOURCE_DIR}/cmake/layering_check.cmake)
+  set_tests_properties(layering.check_finds_an_upward_include PROPERTIES
+                       PASS_REGULAR_EXPRESSION "reaches_up.cpp includes ui/form.h of ui \\(layer 1\\)")
 endfunction()

@@ -19,26 +19,19 @@ limit=()
 build=build-campaign
 log=$build/campaign.log
 
-CC=clang CXX=clang++ cmake -S . -B "$build" -DHLC_BUILD_APP=OFF -DHLC_BUILD_TESTS=OFF -DHLC_SANITIZE=ON \
-    -DHLC_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
+source fuzz/targets.sh
+cmake --preset fuzz -B "$build" >/dev/null || exit 1
 cmake --build "$build" -j1 || exit 1
 mkdir -p "$build/findings"
 echo "== campaign $(date -u +%FT%TZ) on $(nproc) cores, $(git rev-parse --short HEAD)" | tee -a "$log"
 
 status=0
 for target in $targets; do
-    case $target in
-    window) runs=$window_runs
-        options=(-timeout=20 -rss_limit_mb=4096 -max_len=4096 -dict=fuzz/window.dict)
-        seeds=(fuzz/corpus/window tests/scenarios) ;;
-    numtext) runs=$byte_runs
-        options=(-timeout=10)
-        seeds=(fuzz/corpus/numtext) ;;
-    touchstone) runs=$byte_runs
-        options=(-timeout=10 -max_len=65536 -dict=fuzz/touchstone.dict)
-        seeds=(fuzz/corpus/touchstone tests/touchstone) ;;
-    *) echo "unknown target $target" >&2; exit 2 ;;
-    esac
+    runs=$byte_runs
+    [ "$target" = window ] && runs=$window_runs
+    options_text=$(fuzz_options "$target") || exit 2
+    read -ra options <<<"$options_text"
+    read -ra seeds <<<"$(fuzz_seeds "$target")"
     fuzzer=$build/fuzz/${target}_fuzz
     [ -x "$fuzzer" ] || { echo "$target: no fuzzer built, skipped" | tee -a "$log"; continue; }
     existing=()

@@ -19,16 +19,12 @@ cmake --preset fuzz
 cmake --build --preset fuzz -j"$jobs"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/numtext" "$work/window" "$work/touchstone" "$work/cables" "$work/analyser"
-build-fuzz/fuzz/numtext_fuzz -max_total_time="$seconds" -timeout=10 -artifact_prefix="$work/" \
-    -print_final_stats=1 "$work/numtext" fuzz/corpus/numtext
-build-fuzz/fuzz/window_fuzz -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -max_len=4096 \
-    -dict=fuzz/window.dict -artifact_prefix="$work/" -print_final_stats=1 "$work/window" fuzz/corpus/window tests/scenarios
-build-fuzz/fuzz/touchstone_fuzz -max_total_time="$seconds" -timeout=10 -max_len=65536 -dict=fuzz/touchstone.dict \
-    -artifact_prefix="$work/" -print_final_stats=1 "$work/touchstone" fuzz/corpus/touchstone tests/touchstone
-build-fuzz/fuzz/cables_fuzz -max_total_time="$seconds" -timeout=10 -max_len=65536 -dict=fuzz/cables.dict \
-    -artifact_prefix="$work/" -print_final_stats=1 "$work/cables" fuzz/corpus/cables
-# Any bytes as an analyser's replies to a sweep, in any chunking.
-build-fuzz/fuzz/analyser_fuzz -max_total_time="$seconds" -timeout=10 -max_len=8192 -dict=fuzz/analyser.dict \
-    -artifact_prefix="$work/" -print_final_stats=1 "$work/analyser" fuzz/corpus/analyser
+source fuzz/targets.sh
+for target in "${fuzz_targets[@]}"; do
+    mkdir -p "$work/$target"
+    read -ra options <<<"$(fuzz_options "$target")"
+    read -ra seeds <<<"$(fuzz_seeds "$target")"
+    "build-fuzz/fuzz/${target}_fuzz" -max_total_time="$seconds" "${options[@]}" -artifact_prefix="$work/" \
+        -print_final_stats=1 "$work/$target" "${seeds[@]}"
+done
 echo "== reliability checks passed"

@@ -57,7 +57,7 @@ if [ "${1:-}" = "--check" ]; then
     exit $((bad > 0))
 fi
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
+cmake --preset default -B "$build" >/dev/null || exit 1
 cmake --build "$build" -j"$jobs" >/dev/null || { echo "the unchanged tree does not build"; exit 1; }
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest -j"$jobs" -E '^package\.' >/dev/null) ||
     { echo "the unchanged tree fails its tests"; exit 1; }

@@ -8,7 +8,6 @@
 #   root   (9)  the composition root: builds the shell, installs every feature, runs the program
 # A new feature (a dialog, a window) is one more folder src/app/NAME and one hlc_app_room(NAME LAYER 8 ...)
 # line below, its install function called by the root (root/application.cpp).
-find_package(Qt6 REQUIRED COMPONENTS Widgets Svg LinguistTools)
 
 # hlc_app_room(NAME LAYER n [USES libs...] [PRIVATE_USES libs...]): the folder src/app/NAME as the library
 # app_NAME (hlc_library's layering), with Qt's meta-object compiler on its classes.

@@ -1,7 +1,6 @@
 # Qt Test tests of the real window. They drive the real widgets on the offscreen platform; the screenshot
 # test shows the window on a virtual X display and saves it as window.png (window@2x.png at twice the
 # scale) in this build folder.
-find_package(Qt6 REQUIRED COMPONENTS Test)
 
 function(hlc_qt_test name)
   add_executable(${name} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp ${CMAKE_CURRENT_LIST_DIR}/harness.h)
@@ -38,7 +37,7 @@ foreach(name layout_test accessibility_test)
 endforeach()
 
 hlc_qt_test(screenshot_test)
-# HLC_UPDATE_DOCS_SCREENSHOT=1 in the environment also saves the picture as docs/screenshot.png.
+# scripts/screenshots.sh runs it with HLC_UPDATE_DOCS_SCREENSHOT=1, which also saves the pictures of docs/.
 target_compile_definitions(screenshot_test PRIVATE SCREENSHOT_DIR="${CMAKE_CURRENT_BINARY_DIR}"
                                                    DOCS_DIR="${CMAKE_SOURCE_DIR}/docs")
 find_program(XVFB_RUN xvfb-run)
