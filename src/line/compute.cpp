@@ -19,6 +19,58 @@ bool FindAntennaSWR(LineVars& v) {
     return s.exact;
 }
 
+std::string resultText(const ui::Form& f, const LineInput& in, const LineResult& run, int sliderPosition) {
+    const MeasuredPoint& m = run.measured;
+    const FarPoint& far = run.far;
+    const FarPointDetails& d = run.details;
+    const bool toANT = in.direction == Direction::TowardsAntenna;
+    const int pos = sliderPosition;
+    // The angle shown is the shift within the current half-wave cycle; the end that completes the
+    // half wave shows 180, the other end 0.
+    const std::string sign = toANT ? "-" : "+";
+    Real shiftShown = m.rotationDegrees / 2;
+    if (pos == 720)
+        shiftShown = shiftShown - 0.0000001;
+    if (pos == 0)
+        shiftShown = 0.0000001;
+    if (toANT)
+        shiftShown = 180 - shiftShown;
+    Real shown = shiftShown - num::Int(shiftShown / 180) * 180;
+
+    auto F = [&](Real value, const char* pattern) { return f.fmt(value.value(), pattern); };
+    std::string parallelR = "Rp = " + F(d.parallelResistance, "0.00") + " ohm";
+    std::string parallelX = "Xp = " + F(d.parallelReactance, "0.00") + " ohm";
+    if (d.parallelReactance > 9999)
+        parallelX = "Xp > 9999 ohm";
+    if (d.parallelReactance < -9999)
+        parallelX = "Xp < -9999 ohm";
+    if (d.parallelResistance > 9999)
+        parallelR = "Rp > 9999 ohm";
+    const std::string line4 = parallelR + " " + parallelX + " open-end stub: " + F(d.openStubMetres, "0.00") +
+                              "m shorted: " + F(d.shortedStubMetres, "0.00") + "m";
+
+    const Real lineZ = in.lineImpedance, rtxZ = in.transceiverImpedance;
+    std::string line1 =
+        "R = " + F(far.resistance, "0.00") + " ohm  " + "X = " + F(far.reactance, "0.00") + " ohm  ";
+    if (lineZ != rtxZ)
+        line1 += "SWR " + F(lineZ, "0") + "ohm=" + F(far.swr, "0.00") + " SWR " + F(rtxZ, "0") +
+                 "ohm=" + F(far.transceiverSwr, "0.00");
+    else
+        line1 += "SWR = " + F(far.swr, "0.00");
+    std::string line2 = "V = " + F(d.volts, "0.00") + "Vrms" + " " + F(d.peakVolts, "0.00") + "Vp" + " " +
+                        F(d.peakToPeakVolts, "0.00") + "Vpp" + " I = " + F(d.amperes, "0.00") + "A" +
+                        " PWR = " + F(far.power, "0.00") + "W";
+    std::string line3 =
+        "Shift=" + sign + F(shown, "0.00") + "\xC2\xB0 " + sign + F(far.shiftWavelengths, "0.000") +
+        " lambda " + F(far.shiftMetres, "0.00") + "m" + " loss=" + F(far.matchedLossDb, "0.00") + "(ML)+" +
+        F(far.totalLossDb - far.matchedLossDb, "0.00") + "(SWRL)=" + F(far.totalLossDb, "0.00") + "dB";
+    // No antenna behind this loss can give the measured reflection.
+    if (far.impossible(in))
+        return "INVALID DATA: ENTRY SWR TOO HIGH (Reflected Power from the Antenna would be higher than "
+               "Forward Power to the Antenna)!";
+    return line1 + "\r\n" + line2 + "\r\n" + line3 + "\r\n" + line4;
+}
+
 void LineCompute(ui::Form& f) {
     auto& v = f.vars<LineVars>();
 
@@ -96,59 +148,16 @@ void LineCompute(ui::Form& f) {
 
     const FarPointDetails d = describe(in, m, far);
 
-    // The angle shown is the shift within the current half-wave cycle; the end that completes the
-    // half wave shows 180, the other end 0.
-    const std::string sign = toANT ? "-" : "+";
-    Real shiftShown = m.rotationDegrees / 2;
-    if (pos == 720)
-        shiftShown = shiftShown - 0.0000001;
-    if (pos == 0)
-        shiftShown = 0.0000001;
-    if (toANT)
-        shiftShown = 180 - shiftShown;
-    Real shown = shiftShown - num::Int(shiftShown / 180) * 180;
-
-    auto F = [&](Real value, const char* pattern) { return f.fmt(value.value(), pattern); };
-    std::string parallelR = "Rp = " + F(d.parallelResistance, "0.00") + " ohm";
-    std::string parallelX = "Xp = " + F(d.parallelReactance, "0.00") + " ohm";
-    if (d.parallelReactance > 9999)
-        parallelX = "Xp > 9999 ohm";
-    if (d.parallelReactance < -9999)
-        parallelX = "Xp < -9999 ohm";
-    if (d.parallelResistance > 9999)
-        parallelR = "Rp > 9999 ohm";
-    const std::string line4 = parallelR + " " + parallelX + " open-end stub: " + F(d.openStubMetres, "0.00") +
-                              "m shorted: " + F(d.shortedStubMetres, "0.00") + "m";
-
     // The range of the slider, and the loss the run used.
     f.setText("Text41", rangeText(f, v.NL, v.LVF, v.LMHZ));
     if (automatic)
         f.setText("Text40", num::Format(far.lossDbPer100m.value(), "0.0"));
 
     // The result.
-    const Real lineZ = in.lineImpedance, rtxZ = in.transceiverImpedance;
-    std::string line1 =
-        "R = " + F(far.resistance, "0.00") + " ohm  " + "X = " + F(far.reactance, "0.00") + " ohm  ";
-    if (lineZ != rtxZ)
-        line1 += "SWR " + F(lineZ, "0") + "ohm=" + F(far.swr, "0.00") + " SWR " + F(rtxZ, "0") +
-                 "ohm=" + F(far.transceiverSwr, "0.00");
-    else
-        line1 += "SWR = " + F(far.swr, "0.00");
-    std::string line2 = "V = " + F(d.volts, "0.00") + "Vrms" + " " + F(d.peakVolts, "0.00") + "Vp" + " " +
-                        F(d.peakToPeakVolts, "0.00") + "Vpp" + " I = " + F(d.amperes, "0.00") + "A" +
-                        " PWR = " + F(far.power, "0.00") + "W";
-    std::string line3 =
-        "Shift=" + sign + F(shown, "0.00") + "\xC2\xB0 " + sign + F(far.shiftWavelengths, "0.000") +
-        " lambda " + F(far.shiftMetres, "0.00") + "m" + " loss=" + F(far.matchedLossDb, "0.00") + "(ML)+" +
-        F(far.totalLossDb - far.matchedLossDb, "0.00") + "(SWRL)=" + F(far.totalLossDb, "0.00") + "dB";
-    std::string result = line1 + "\r\n" + line2 + "\r\n" + line3 + "\r\n" + line4;
-
-    // No antenna behind this loss can give the measured reflection.
-    if (far.impossible(in))
-        result = "INVALID DATA: ENTRY SWR TOO HIGH (Reflected Power from the Antenna would be higher than "
-                 "Forward Power to the Antenna)!";
+    const LineResult run{m, far, d};
+    const std::string result = resultText(f, in, run, pos);
     v.shownInput = in;
-    v.shownResult = {m, far, d};
+    v.shownResult = run;
     f.setText("Text22", result);
     v.shownStamp = f.textStamp("Text22");
 }

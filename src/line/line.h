@@ -123,6 +123,12 @@ void option11Click(ui::Form& f);
 // Moves the measured impedance along the line and writes the far point's values into Text22.
 void LineCompute(ui::Form& f);
 
+// What Text22 shows for a completed run at the slider's position: four lines (the far point's impedance
+// and SWR; voltage, current and power; the shift and the loss; the parallel equivalent and the stubs), or
+// the text that no antenna behind the loss can give the measured point. Numbers in the window's decimal
+// sign; no field is written.
+std::string resultText(const ui::Form& f, const LineInput& in, const LineResult& run, int sliderPosition);
+
 // The variables of the run whose result stands in Text22 (shownInput, shownResult); null while none
 // stands.
 const LineVars* standingRun(const ui::Form& f);

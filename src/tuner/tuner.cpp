@@ -59,25 +59,7 @@ void text32LostFocus(ui::Form& f) {
     f.setText("Text39", f.text("Text32"));
 }
 
-void command8Click(ui::Form& f) {
-    auto& v = f.vars<TunerVars>();
-
-    // Text5 is about to hold the tuner's report: the comparison's inputs no longer belong to it.
-    f.setBold("Text5", true);
-    for (const char* t : {"Text13", "Text14", "Text20", "Text21"})
-        f.setText(t, "");
-
-    v.SR = f.val("Text30");
-    v.SX = f.val("Text34");
-    v.ES11R = f.val("Text36");
-    v.ES11X = f.val("Text37");
-    v.ES21R = f.val("Text33");
-    v.ES21X = f.val("Text32");
-    v.ES22R = f.val("Text31");
-    v.ES22X = f.val("Text35");
-    v.ES12R = f.val("Text38");
-    v.ES12X = f.val("Text39");
-
+void compute(TunerVars& v) {
     v.SM = sqrt(pow(v.SR, 2) + pow(v.SX, 2));
 
     // Antenna impedance on 50 ohm: Z = 50 (1 + G) / (1 - G).
@@ -142,7 +124,9 @@ void command8Click(ui::Form& f) {
         v.TUNTRASSLOG = 10 * ln(v.RP) / ln(10);
     v.TPP = 100 - 100 / pow(10, v.TUNTRASSLOG / 10);
     v.TPG = pow(10, -v.TUNTRASSLOG / 10) * 100 - 100;
+}
 
+std::string reportText(const ui::Form& f, const TunerVars& v) {
     auto F = [&](Real x, const char* pattern) { return f.fmt(x.value(), pattern); };
     const std::string waves = "a1 = (1.0000 +i0.0000) a2 = (" + F(v.A2R, "0.0000") + " " + v.SA2 + "i" +
                               F(abs(v.A2X), "0.0000") + ")" + "\r\n" + "b1 = (" + F(v.B1R, "0.0000") + " " +
@@ -151,15 +135,40 @@ void command8Click(ui::Form& f) {
                               "Z = " + F(v.ELR, "0.00") + " " + v.SGI + " J" + F(abs(v.ELX), "0.00") +
                               " SWR = " + F(v.ESWR, "0.000");
 
-    f.setText("Text5", "Tuner Insertion Loss = " + F(v.TUNTRASSLOG, "0.0000") + " dB (" + F(v.TPP, "0.00") +
-                           " %)" + "\r\n" + waves);
+    // The report, unless the powers say the data cannot be a passive tuner; a gain is flagged.
+    std::string report = "Tuner Insertion Loss = " + F(v.TUNTRASSLOG, "0.0000") + " dB (" + F(v.TPP, "0.00") +
+                         " %)" + "\r\n" + waves;
     if (!(v.RP > 0))
-        f.setText("Text5", "Invalid Data: check all the S- Parameters.");
+        report = "Invalid Data: check all the S- Parameters.";
     if (v.EPLR == 0)
-        f.setText("Text5", "Invalid Data: check all the S- Parameters.");
+        report = "Invalid Data: check all the S- Parameters.";
     if (!(v.TUNTRASSLOG > 0))
-        f.setText("Text5", "Tuner GAIN = " + F(abs(v.TUNTRASSLOG), "0.0000") + " dB (" + F(v.TPG, "0.00") +
-                               "%)" + " CHECK DATA!" + "\r\n" + waves);
+        report = "Tuner GAIN = " + F(abs(v.TUNTRASSLOG), "0.0000") + " dB (" + F(v.TPG, "0.00") + "%)" +
+                 " CHECK DATA!" + "\r\n" + waves;
+    return report;
+}
+
+void command8Click(ui::Form& f) {
+    auto& v = f.vars<TunerVars>();
+
+    // Text5 is about to hold the tuner's report: the comparison's inputs no longer belong to it.
+    f.setBold("Text5", true);
+    for (const char* t : {"Text13", "Text14", "Text20", "Text21"})
+        f.setText(t, "");
+
+    v.SR = f.val("Text30");
+    v.SX = f.val("Text34");
+    v.ES11R = f.val("Text36");
+    v.ES11X = f.val("Text37");
+    v.ES21R = f.val("Text33");
+    v.ES21X = f.val("Text32");
+    v.ES22R = f.val("Text31");
+    v.ES22X = f.val("Text35");
+    v.ES12R = f.val("Text38");
+    v.ES12X = f.val("Text39");
+
+    compute(v);
+    f.setText("Text5", reportText(f, v));
     v.shownStamp = f.textStamp("Text5");
 }
 

@@ -85,7 +85,15 @@ bool antennaComponentFits(ui::Form& f, std::string_view field, double value);
 void text33LostFocus(ui::Form& f);
 void text32LostFocus(ui::Form& f);
 
-// Command8: tuner insertion loss, report into Text5.
+// The tuner's waves, powers and insertion loss from the inputs in v (SR, SX and the S-parameters), written
+// into v step by step: a fault stops it where it stands. RP and TUNTRASSLOG keep their values when the
+// powers cannot form them.
+void compute(TunerVars& v);
+
+// The report of a computation, as Text5 shows it (the results in the window's decimal sign).
+std::string reportText(const ui::Form& f, const TunerVars& v);
+
+// Command8: reads the inputs, computes, and writes the report into Text5.
 void command8Click(ui::Form& f);
 
 // The impedances of the report that stands in Text5, in ohm: the antenna's, and the tuner's input (b1

@@ -161,13 +161,8 @@ const std::pair<const char*, const char*> kAccessibleNames[] = {
     {"Text22", "Tensione, corrente, potenza, SWR sulla linea"},
 };
 
-} // namespace
-
-std::vector<Control> controlSet() {
-    std::vector<Control> v;
-    v.reserve(140);
-
-    // ---- Panel Frame1 (left): voltage, power, current and SWR at a point ----
+// ---- Panel Frame1 (left): voltage, power, current and SWR at a point ----
+void addPointPanel(std::vector<Control>& v) {
     v.push_back(makeFrame("Frame1", "", "Calcolo di tensione, potenza, corrente, SWR", 50, 0, 5200, 7200));
     v.push_back(makeFrame("Frame4", "Frame1", "Impedenza Z misurata", 120, 240, 5000, 750));
     v.push_back(makeLabel("Label2(0)", "Frame4", "R ohm:", 120, 360, 735, 255));
@@ -209,8 +204,10 @@ std::vector<Control> controlSet() {
     v.push_back(makeInput("Text6", "Frame5", "100", 4080, 240, 615, 375));
     v.push_back(makeButton("Command4", "Frame1", "CALCOLO &SWR E DATI AUSILIARI", 120, 5520, 4935, 375));
     v.push_back(makeResult("Text4", "Frame1", 120, 6000, 4935, 1100, true));
+}
 
-    // ---- Panel Frame2 (right): input-output comparison ----
+// ---- Panel Frame2 (right): input-output comparison ----
+void addComparePanel(std::vector<Control>& v) {
     v.push_back(makeFrame("Frame2", "", "Comparazione Input - Output", 5340, 0, 4900, 7200));
     v.push_back(makeFrame("Frame6", "Frame2", "Input Z", 120, 240, 1455, 1575));
     v.push_back(makeLabel("Label2(7)", "Frame6", "R ohm:", 120, 480, 735, 375));
@@ -245,8 +242,10 @@ std::vector<Control> controlSet() {
     v.push_back(makeButton("Command6", "Frame2", "C&OMPARA A", 1800, 2840, 1150, 375));
     v.push_back(makeLabel("Label13", "Frame2", "Output A:", 3360, 2920, 975, 255));
     v.push_back(makeInput("Text21", "Frame2", "", 4200, 2840, 615, 375));
+}
 
-    // ---- Frame13 (inside Frame2): tuner insertion loss from S-parameters ----
+// ---- Frame13 (inside Frame2): tuner insertion loss from S-parameters, and the guide button ----
+void addTunerPanel(std::vector<Control>& v) {
     v.push_back(makeFrame("Frame13", "Frame2",
                           "Calcolo delle perdite dell'accordatore d'antenna coi parametri S", 120, 3360, 4695,
                           2535));
@@ -258,8 +257,10 @@ std::vector<Control> controlSet() {
     v.push_back(makeButton("Command8", "Frame13", "CA&LCOLA TUNER INSERTION LOSS", 2400, 1800, 1575, 615));
     v.push_back(makeResult("Text5", "Frame2", 120, 6000, 4695, 1100, true));
     v.push_back(makeButton("Command7", "", "&?", 9480, 5160, 495, 615)); // on the window, right of Command8
+}
 
-    // ---- Panel Frame11 (bottom): transmission line ----
+// ---- Panel Frame11 (bottom): transmission line ----
+void addLinePanel(std::vector<Control>& v) {
     v.push_back(
         makeFrame("Frame11", "",
                   "Calcolo di tensione, corrente, potenza, SWR su linee di trasmissione. Freq. max.: 150 MHz",
@@ -325,7 +326,10 @@ std::vector<Control> controlSet() {
     v.push_back(makeInput("Text27", "Frame19", "0.67", 2730, 930, 500, 375));
     for (const char* n : {"Z", "VF", "K0", "K1", "K2"})
         v.push_back(hidden(n)); // filled by the catalog
+}
 
+// The tool tips and the names a screen reader says, by control.
+void describe(std::vector<Control>& v) {
     for (const auto& [name, tip] : kToolTips)
         for (Control& c : v)
             if (c.name == name)
@@ -334,6 +338,18 @@ std::vector<Control> controlSet() {
         for (Control& c : v)
             if (c.name == name)
                 c.accessibleName = spoken;
+}
+
+} // namespace
+
+std::vector<Control> controlSet() {
+    std::vector<Control> v;
+    v.reserve(140);
+    addPointPanel(v);
+    addComparePanel(v);
+    addTunerPanel(v);
+    addLinePanel(v);
+    describe(v);
     return v;
 }
 

@@ -230,35 +230,32 @@ void SmithChartView::paintEvent(QPaintEvent*) {
     render(p, QRectF(rect()), palette());
 }
 
-void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& palette) const {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setFont(font());
-    const QColor base = palette.color(QPalette::Base);
-    const QColor text = palette.color(QPalette::Text);
-    const QColor major = mix(base, text, 0.45);
-    const QColor minor = mix(base, text, 0.3);
-    p.fillRect(rect, base);
-    const Disc d = discIn(rect, font());
-    const double z0 = reference_;
+namespace {
 
-    // The admittance grid under the impedance grid, in a tint of its own and dashed.
-    p.setBrush(Qt::NoBrush);
-    if (admittance_) {
-        p.setPen(pen(mix(base, hue(200, palette), 0.55), 1.0, Qt::DashLine));
-        for (double g : kGridValues)
-            p.drawEllipse(d.box(geom::conductanceCircle(g)));
-        for (double b : kGridValues)
-            for (double sign : {1.0, -1.0}) {
-                const geom::Arc a = geom::susceptanceArc(sign * b);
-                p.drawArc(d.box(geom::susceptanceCircle(sign * b)), int(std::lround(a.startDeg * 16)),
-                          int(std::lround(a.sweepDeg * 16)));
-            }
-    }
+// The colours of the grid, on the palette's base.
+struct GridColours {
+    QColor base, text, major, minor;
+    explicit GridColours(const QPalette& palette)
+        : base(palette.color(QPalette::Base)), text(palette.color(QPalette::Text)),
+          major(mix(base, text, 0.45)), minor(mix(base, text, 0.3)) {}
+};
 
-    // The impedance grid: resistance circles, reactance arcs, the real axis.
-    p.setPen(pen(minor, 1.0));
+// The admittance grid, under the impedance grid, in a tint of its own and dashed.
+void drawAdmittanceGrid(QPainter& p, const Disc& d, const GridColours& c, const QPalette& palette) {
+    p.setPen(pen(mix(c.base, hue(200, palette), 0.55), 1.0, Qt::DashLine));
+    for (double g : kGridValues)
+        p.drawEllipse(d.box(geom::conductanceCircle(g)));
+    for (double b : kGridValues)
+        for (double sign : {1.0, -1.0}) {
+            const geom::Arc a = geom::susceptanceArc(sign * b);
+            p.drawArc(d.box(geom::susceptanceCircle(sign * b)), int(std::lround(a.startDeg * 16)),
+                      int(std::lround(a.sweepDeg * 16)));
+        }
+}
+
+// The impedance grid: resistance circles, reactance arcs, the real axis and the rim.
+void drawImpedanceGrid(QPainter& p, const Disc& d, const GridColours& c) {
+    p.setPen(pen(c.minor, 1.0));
     for (double r : kGridValues)
         p.drawEllipse(d.box(geom::resistanceCircle(r)));
     for (double x : kGridValues)
@@ -267,15 +264,17 @@ void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& pal
             p.drawArc(d.box(geom::reactanceCircle(sign * x)), int(std::lround(a.startDeg * 16)),
                       int(std::lround(a.sweepDeg * 16)));
         }
-    p.setPen(pen(major, 1.0));
+    p.setPen(pen(c.major, 1.0));
     p.drawLine(d.at({-1, 0}), d.at({1, 0}));
     p.drawEllipse(d.box(geom::resistanceCircle(1.0)));
-    p.setPen(pen(text, 1.5));
+    p.setPen(pen(c.text, 1.5));
     p.drawEllipse(d.centre, d.radius, d.radius); // the unit circle: r = 0, |gamma| = 1
+}
 
-    // Labels: resistances along the real axis, reactances outside the rim.
-    const QFontMetricsF fm(font());
-    p.setPen(text);
+// Labels: resistances along the real axis, reactances outside the rim, the reference in the corner.
+void drawGridLabels(QPainter& p, const Disc& d, const QRectF& rect, const GridColours& c, double z0) {
+    const QFontMetricsF fm(p.font());
+    p.setPen(c.text);
     p.drawText(QRectF(d.at({-1, 0}).x() + 2, d.centre.y() - fm.height() - 1, fm.height() * 2, fm.height()),
                Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("0"));
     for (double r : kGridValues) {
@@ -295,8 +294,11 @@ void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& pal
         }
     p.drawText(QRectF(rect.left() + 4, rect.top() + 2, rect.width() - 8, fm.height()),
                Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Z0 = %1 ohm").arg(z0));
+}
 
-    // The band: measured and moved sweeps, with a dot at each sweep's first frequency.
+// The band (measured and moved sweeps, a dot at each one's first frequency), the line's path from the
+// measured point to the far point, and the matching network's path from the load to the centre.
+void drawCurves(QPainter& p, const Disc& d, const ChartContent& content, const QPalette& palette, double z0) {
     const auto sweep = [&](const std::vector<Complex>& zs, const QColor& c) {
         if (zs.empty())
             return;
@@ -306,70 +308,95 @@ void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& pal
         p.drawEllipse(d.at(num::reflection(zs.front(), z0)), 2.5, 2.5);
         p.setBrush(Qt::NoBrush);
     };
-    sweep(content_.measuredSweep, hue(kMeasuredSweepHue, palette));
-    sweep(content_.movedSweep, hue(kMovedSweepHue, palette));
-
-    // The line's path from the measured point to the far point.
+    sweep(content.measuredSweep, hue(kMeasuredSweepHue, palette));
+    sweep(content.movedSweep, hue(kMovedSweepHue, palette));
     p.setPen(pen(hue(kLineHue, palette), 2.0));
-    drawPolyline(p, d, content_.linePath, z0);
-
-    // The matching network's path, load to centre.
-    if (content_.matchPath.size() >= 2) {
+    drawPolyline(p, d, content.linePath, z0);
+    if (content.matchPath.size() >= 2) {
         p.setPen(pen(hue(kMatchHue, palette), 2.5));
-        drawPolyline(p, d, content_.matchPath, z0);
+        drawPolyline(p, d, content.matchPath, z0);
     }
+}
 
-    // Markers, each with its SWR circle on request.
-    for (const ChartMarker& m : content_.markers) {
+// The markers, each with its SWR circle on request.
+void drawMarkers(QPainter& p, const Disc& d, const ChartContent& content, const GridColours& c,
+                 const QPalette& palette, double z0, bool swrCircles) {
+    for (const ChartMarker& m : content.markers) {
         const Complex g = num::reflection(m.z, z0);
-        const QColor c = markerColour(m.name, palette);
-        if (swrCircles_) {
-            p.setPen(pen(c, 1.0, Qt::DashLine));
+        const QColor colour = markerColour(m.name, palette);
+        if (swrCircles) {
+            p.setPen(pen(colour, 1.0, Qt::DashLine));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(d.centre, d.radius * std::abs(g), d.radius * std::abs(g));
         }
-        p.setPen(pen(text, 1.0));
-        p.setBrush(c);
+        p.setPen(pen(c.text, 1.0));
+        p.setBrush(colour);
         p.drawEllipse(d.at(g), kMarkerRadius, kMarkerRadius);
     }
     p.setBrush(Qt::NoBrush);
+}
 
-    // The legend: one line per marker, then the sweeps and the match when they are drawn.
+// The legend in the lower left corner: one line per marker, then the sweeps and the match when drawn.
+void drawLegend(QPainter& p, const QRectF& rect, const ChartContent& content, const GridColours& c,
+                const QPalette& palette) {
     struct Entry {
         QColor colour;
         QString caption;
     };
     std::vector<Entry> legend;
-    for (const ChartMarker& m : content_.markers)
+    for (const ChartMarker& m : content.markers)
         legend.push_back({markerColour(m.name, palette), markerCaption(m.name)});
-    if (!content_.lineModel.isEmpty() && (!content_.linePath.empty() || !content_.movedSweep.empty()))
-        legend.push_back({hue(kLineHue, palette), tr("Modello della linea: %1").arg(content_.lineModel)});
-    if (!content_.measuredSweep.empty())
-        legend.push_back({hue(kMeasuredSweepHue, palette), tr("Sweep misurato")});
-    if (!content_.movedSweep.empty())
-        legend.push_back({hue(kMovedSweepHue, palette), tr("Sweep spostato")});
-    if (content_.matchPath.size() >= 2)
-        legend.push_back({hue(kMatchHue, palette), tr("Adattamento")});
+    if (!content.lineModel.isEmpty() && (!content.linePath.empty() || !content.movedSweep.empty()))
+        legend.push_back(
+            {hue(kLineHue, palette), SmithChartView::tr("Modello della linea: %1").arg(content.lineModel)});
+    if (!content.measuredSweep.empty())
+        legend.push_back({hue(kMeasuredSweepHue, palette), SmithChartView::tr("Sweep misurato")});
+    if (!content.movedSweep.empty())
+        legend.push_back({hue(kMovedSweepHue, palette), SmithChartView::tr("Sweep spostato")});
+    if (content.matchPath.size() >= 2)
+        legend.push_back({hue(kMatchHue, palette), SmithChartView::tr("Adattamento")});
+    const QFontMetricsF fm(p.font());
     double y = rect.bottom() - 2 - fm.height() * double(legend.size());
     if (!legend.empty()) { // on a veil of the background, so that grid labels under it do not mix in
         double width = 0;
         for (const Entry& e : legend)
             width = std::max(width, fm.horizontalAdvance(e.caption));
-        QColor veil = base;
+        QColor veil = c.base;
         veil.setAlphaF(0.85f);
         p.fillRect(QRectF(rect.left(), y - 2, width + 14 + 2 * kMarkerRadius, rect.bottom() - y + 2), veil);
     }
     for (const Entry& e : legend) {
-        p.setPen(pen(text, 1.0));
+        p.setPen(pen(c.text, 1.0));
         p.setBrush(e.colour);
         p.drawEllipse(QPointF(rect.left() + 4 + kMarkerRadius, y + fm.height() / 2), kMarkerRadius,
                       kMarkerRadius);
         p.setBrush(Qt::NoBrush);
-        p.setPen(text);
+        p.setPen(c.text);
         p.drawText(QRectF(rect.left() + 8 + 2 * kMarkerRadius, y, rect.width(), fm.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, e.caption);
         y += fm.height();
     }
+}
+
+} // namespace
+
+// The picture layer by layer, from the grids to the legend.
+void SmithChartView::render(QPainter& p, const QRectF& rect, const QPalette& palette) const {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setFont(font());
+    const GridColours colours(palette);
+    p.fillRect(rect, colours.base);
+    const Disc d = discIn(rect, font());
+    p.setBrush(Qt::NoBrush);
+    if (admittance_)
+        drawAdmittanceGrid(p, d, colours, palette);
+    drawImpedanceGrid(p, d, colours);
+    drawGridLabels(p, d, rect, colours, reference_);
+    drawCurves(p, d, content_, palette, reference_);
+    drawMarkers(p, d, content_, colours, palette, reference_, swrCircles_);
+    drawLegend(p, rect, content_, colours, palette);
     p.restore();
 }
 

@@ -320,137 +320,154 @@ void QtWindow::changeEvent(QEvent* event) {
 // ---- building --------------------------------------------------------------------------------------
 
 QWidget* QtWindow::create(const ui::Control& c, QWidget* holder) {
-    const std::string name = c.name;
-    const QString text = QString::fromStdString(c.text); // a field's text: never translated
-    const QString caption = windowText(c.text);          // a caption: shown in the window's language
     switch (c.kind) {
     case ui::Kind::TextBox:
-        if (c.multiLine) {
-            auto* e = new QPlainTextEdit(holder);
-            e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            e->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-            e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            e->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-            e->setTabChangesFocus(true);
-            e->setPlainText(shownText(c.text));
-            if (c.locked) { // scrolled and selected, never edited
-                e->setReadOnly(true);
-                e->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-            }
-            connect(e, &QPlainTextEdit::textChanged, this, [this, e, name] {
-                if (pushing_)
-                    return;
-                form_.userEdit(name, modelText(e->toPlainText()));
-                pushText(form_.control(name));
-                syncFocus();
-            });
-            return e;
-        } else {
-            auto* e = new QLineEdit(text, holder);
-            e->setReadOnly(c.locked);
-            e->setCursorPosition(0);
-            // textEdited comes only from the user (typing, paste, cut, delete, undo), never from setText.
-            connect(e, &QLineEdit::textEdited, this, [this, name](const QString& now) {
-                if (pushing_)
-                    return;
-                const Scoped<std::string> editing(editing_, name);
-                form_.userEdit(name, now.toStdString());
-                pushText(form_.control(name)); // a refused edit: the old text back
-                syncFocus();
-            });
-            return e;
-        }
-    case ui::Kind::Label: {
-        auto* l = new QLabel(caption, holder);
-        l->setTextFormat(Qt::PlainText);
-        l->setWordWrap(true);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return l;
-    }
+        return c.multiLine ? createMultiLine(c, holder) : createLineEdit(c, holder);
+    case ui::Kind::Label:
+        return createLabel(c, holder);
     case ui::Kind::Frame:
-        if (c.text.empty()) { // a frame without caption only groups its option buttons: no border
-            auto* f = new QFrame(holder);
-            f->setFrameShape(QFrame::NoFrame);
-            return f;
-        }
-        return new QGroupBox(caption, holder);
-    case ui::Kind::CommandButton: {
-        auto* b = new WrapButton(caption, holder); // "&" marks the access key
-        b->setAutoDefault(true);
-        b->setFocusPolicy(Qt::TabFocus); // a mouse click moves the focus through the model, on release
-        return b;
-    }
-    case ui::Kind::OptionButton: {
-        auto* b = new OptionButton(caption, c.captionLeft, holder);
-        // Exclusive among the buttons of its frame, as the model's groups are: a screen reader then
-        // announces a radio button. The model still decides every selection.
-        b->setChecked(c.value != 0);
-        b->setAutoExclusive(true);
-        b->setFocusPolicy(Qt::TabFocus);
-        return b;
-    }
-    case ui::Kind::ComboBox: {
-        auto* b = new QComboBox(holder);
-        b->setFocusPolicy(Qt::StrongFocus);
-        // The geometry is fixed: no need to measure every item for a size hint.
-        b->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        QStringList items;
-        items.reserve(static_cast<qsizetype>(c.items.size()));
-        for (const auto& item : c.items)
-            items.append(QString::fromStdString(item));
-        b->addItems(items);
-        if (c.pickOnly) {
-            b->setCurrentIndex(b->findText(text));
-        } else {
-            b->setEditable(true);
-            b->setInsertPolicy(QComboBox::NoInsert); // typed text never joins the list
-            b->setCompleter(nullptr);                // nor is it completed from the list
-            b->setEditText(text);
-            connect(b->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& now) {
-                if (pushing_)
-                    return;
-                const Scoped<std::string> editing(editing_, name);
-                form_.userEdit(name, now.toStdString());
-                pushText(form_.control(name));
-                syncFocus();
-            });
-        }
-        // A pick from the list (mouse, keys or wheel) is no edit of the text: no Change.
-        // An editable combo also reports as "activated" a typed text that matches an item, when it loses
-        // the focus; that is neither a pick nor a focus move.
-        connect(b, &QComboBox::activated, this, [this, b, name](int index) {
-            if (pushing_ || index < 0 || b->itemText(index).toStdString() == form_.text(name))
-                return;
-            form_.userPick(name, b->itemText(index).toStdString());
-            pushText(form_.control(name));
-            syncFocus();
-        });
-        return b;
-    }
-    case ui::Kind::HScrollBar: {
-        auto* s = new QScrollBar(Qt::Horizontal, holder);
-        s->setRange(c.minimum, c.maximum);
-        s->setSingleStep(c.smallChange);
-        s->setPageStep(c.largeChange);
-        s->setValue(c.value);
-        s->setTracking(false);              // a dragged thumb changes the value once, on release
-        s->setFocusPolicy(Qt::StrongFocus); // takes the focus when clicked or tabbed to
-        connect(s, &QScrollBar::valueChanged, this, [this, s, name](int v) {
-            if (pushing_)
-                return;
-            form_.userScroll(name, v);
-            if (s->value() != form_.value(name)) {
-                ScopedSet f(pushing_);
-                s->setValue(form_.value(name));
-            }
-            syncFocus();
-        });
-        return s;
-    }
+        return createFrame(c, holder);
+    case ui::Kind::CommandButton:
+        return createCommandButton(c, holder);
+    case ui::Kind::OptionButton:
+        return createOptionButton(c, holder);
+    case ui::Kind::ComboBox:
+        return createComboBox(c, holder);
+    case ui::Kind::HScrollBar:
+        return createScrollBar(c, holder);
     case ui::Kind::ListBox:
         break;
     }
     return new QWidget(holder);
+}
+
+// A whole new text the operator made in a field (typing, paste, cut, delete, undo): handed to the model,
+// and the model's text shown again (a refused edit puts the old text back).
+void QtWindow::edited(const std::string& name, std::string text) {
+    if (pushing_)
+        return;
+    const Scoped<std::string> editing(editing_, name); // the text being edited keeps its caret
+    form_.userEdit(name, std::move(text));
+    pushText(form_.control(name));
+    syncFocus();
+}
+
+QWidget* QtWindow::createMultiLine(const ui::Control& c, QWidget* holder) {
+    auto* e = new QPlainTextEdit(holder);
+    e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    e->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    e->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    e->setTabChangesFocus(true);
+    e->setPlainText(shownText(c.text));
+    if (c.locked) { // scrolled and selected, never edited
+        e->setReadOnly(true);
+        e->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    connect(e, &QPlainTextEdit::textChanged, this,
+            [this, e, name = c.name] { edited(name, modelText(e->toPlainText())); });
+    return e;
+}
+
+QWidget* QtWindow::createLineEdit(const ui::Control& c, QWidget* holder) {
+    auto* e = new QLineEdit(QString::fromStdString(c.text), holder); // a field's text: never translated
+    e->setReadOnly(c.locked);
+    e->setCursorPosition(0);
+    // textEdited comes only from the user (typing, paste, cut, delete, undo), never from setText.
+    connect(e, &QLineEdit::textEdited, this,
+            [this, name = c.name](const QString& now) { edited(name, now.toStdString()); });
+    return e;
+}
+
+QWidget* QtWindow::createLabel(const ui::Control& c, QWidget* holder) {
+    auto* l = new QLabel(windowText(c.text), holder); // a caption: shown in the window's language
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+QWidget* QtWindow::createFrame(const ui::Control& c, QWidget* holder) {
+    if (c.text.empty()) { // a frame without caption only groups its option buttons: no border
+        auto* f = new QFrame(holder);
+        f->setFrameShape(QFrame::NoFrame);
+        return f;
+    }
+    return new QGroupBox(windowText(c.text), holder);
+}
+
+QWidget* QtWindow::createCommandButton(const ui::Control& c, QWidget* holder) {
+    auto* b = new WrapButton(windowText(c.text), holder); // "&" marks the access key
+    b->setAutoDefault(true);
+    b->setFocusPolicy(Qt::TabFocus); // a mouse click moves the focus through the model, on release
+    return b;
+}
+
+QWidget* QtWindow::createOptionButton(const ui::Control& c, QWidget* holder) {
+    auto* b = new OptionButton(windowText(c.text), c.captionLeft, holder);
+    // Exclusive among the buttons of its frame, as the model's groups are: a screen reader then
+    // announces a radio button. The model still decides every selection.
+    b->setChecked(c.value != 0);
+    b->setAutoExclusive(true);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+QWidget* QtWindow::createComboBox(const ui::Control& c, QWidget* holder) {
+    const std::string name = c.name;
+    const QString text = QString::fromStdString(c.text);
+    auto* b = new QComboBox(holder);
+    b->setFocusPolicy(Qt::StrongFocus);
+    // The geometry is fixed: no need to measure every item for a size hint.
+    b->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(c.items.size()));
+    for (const auto& item : c.items)
+        items.append(QString::fromStdString(item));
+    b->addItems(items);
+    if (c.pickOnly) {
+        b->setCurrentIndex(b->findText(text));
+    } else {
+        b->setEditable(true);
+        b->setInsertPolicy(QComboBox::NoInsert); // typed text never joins the list
+        b->setCompleter(nullptr);                // nor is it completed from the list
+        b->setEditText(text);
+        connect(b->lineEdit(), &QLineEdit::textEdited, this,
+                [this, name](const QString& now) { edited(name, now.toStdString()); });
+    }
+    // A pick from the list (mouse, keys or wheel) is no edit of the text: no Change.
+    // An editable combo also reports as "activated" a typed text that matches an item, when it loses
+    // the focus; that is neither a pick nor a focus move.
+    connect(b, &QComboBox::activated, this, [this, b, name](int index) {
+        if (pushing_ || index < 0 || b->itemText(index).toStdString() == form_.text(name))
+            return;
+        form_.userPick(name, b->itemText(index).toStdString());
+        pushText(form_.control(name));
+        syncFocus();
+    });
+    return b;
+}
+
+QWidget* QtWindow::createScrollBar(const ui::Control& c, QWidget* holder) {
+    const std::string name = c.name;
+    auto* s = new QScrollBar(Qt::Horizontal, holder);
+    s->setRange(c.minimum, c.maximum);
+    s->setSingleStep(c.smallChange);
+    s->setPageStep(c.largeChange);
+    s->setValue(c.value);
+    s->setTracking(false);              // a dragged thumb changes the value once, on release
+    s->setFocusPolicy(Qt::StrongFocus); // takes the focus when clicked or tabbed to
+    connect(s, &QScrollBar::valueChanged, this, [this, s, name](int v) {
+        if (pushing_)
+            return;
+        form_.userScroll(name, v);
+        if (s->value() != form_.value(name)) {
+            ScopedSet f(pushing_);
+            s->setValue(form_.value(name));
+        }
+        syncFocus();
+    });
+    return s;
 }
 
 // A result field: the model keeps it disabled (no Tab stop, no typing), but its widget stays enabled and

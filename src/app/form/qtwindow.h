@@ -72,7 +72,17 @@ class QtWindow : public QWidget {
     bool focusNextPrevChild(bool next) override;
 
   private:
+    // One widget for a control, one factory per kind.
     QWidget* create(const ui::Control& c, QWidget* parent);
+    QWidget* createMultiLine(const ui::Control& c, QWidget* parent);
+    QWidget* createLineEdit(const ui::Control& c, QWidget* parent);
+    QWidget* createLabel(const ui::Control& c, QWidget* parent);
+    QWidget* createFrame(const ui::Control& c, QWidget* parent);
+    QWidget* createCommandButton(const ui::Control& c, QWidget* parent);
+    QWidget* createOptionButton(const ui::Control& c, QWidget* parent);
+    QWidget* createComboBox(const ui::Control& c, QWidget* parent);
+    QWidget* createScrollBar(const ui::Control& c, QWidget* parent);
+    void edited(const std::string& name, std::string text); // a whole new text of the operator's
     void describe(const ui::Control& c, QWidget* w);
     void stack(QWidget* parent);
     void fitTexts();
