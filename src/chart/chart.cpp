@@ -58,18 +58,38 @@ void setLineModel(ui::Form& f, line::LineModel model) {
 std::vector<Complex> linePath(const line::LineInput& in, Complex far, line::LineModel model) {
     std::vector<Complex> path{in.loadImpedance};
     const int steps = std::max(1, static_cast<int>(std::ceil(std::abs(in.shiftDegrees))));
+    path.reserve(static_cast<std::size_t>(steps) + 1);
+    // The calculator's measured point is the same at every shift but for its turn: read once.
+    std::optional<line::MeasuredPoint> measured;
+    if (model == line::LineModel::Calculator && steps > 1) {
+        try {
+            measured = line::measure(in, line::normalise(in.loadImpedance, in.lineImpedance));
+        } catch (const num::ArithFault&) {
+            // as below, every point is then left out
+        }
+    }
+    line::LineInput part = in;
     for (int k = 1; k < steps; ++k) {
-        line::LineInput part = in;
         part.shiftDegrees = in.shiftDegrees * k / steps;
         // A point the model cannot reach is left out of the drawing.
-        if (const auto p = moved(part, model))
+        if (model == line::LineModel::Calculator) {
+            if (!measured)
+                continue;
+            try {
+                const line::FarPoint p = line::moveAlong(part, line::atShift(*measured, part.shiftDegrees));
+                if (!p.impossible(part))
+                    path.emplace_back(p.resistance.value(), p.reactance.value());
+            } catch (const num::ArithFault&) {
+            }
+        } else if (const auto p = moved(part, model)) {
             path.push_back(p->impedance);
+        }
     }
     path.push_back(far);
     return path;
 }
 
-Picture picture(const ui::Form& f) {
+Picture picture(const ui::Form& f, Path path) {
     Picture p;
     if (const auto load = point::standingLoad(f))
         p.markers.push_back({"point", *load});
@@ -89,7 +109,8 @@ Picture picture(const ui::Form& f) {
         }
         if (far) {
             p.markers.push_back({"line.far", *far});
-            p.linePath = linePath(v.shownInput, *far, model);
+            if (path == Path::Drawn)
+                p.linePath = linePath(v.shownInput, *far, model);
         }
     }
 
@@ -191,11 +212,21 @@ std::string movedTouchstone(const std::vector<BandPoint>& band, const std::vecto
 
 std::vector<std::string> lines(const Picture& p) {
     std::vector<std::string> out;
+    out.reserve(p.markers.size() + p.linePath.size());
+    const auto line = [&out](std::string_view name, Complex z) {
+        std::string l = "chart| ";
+        l.reserve(48);
+        l += name;
+        l += ' ';
+        l += general(z.real());
+        l += ' ';
+        l += general(z.imag());
+        out.push_back(std::move(l));
+    };
     for (const Marker& m : p.markers)
-        out.push_back("chart| " + m.name + " " + general(m.z.real()) + " " + general(m.z.imag()));
+        line(m.name, m.z);
     for (std::size_t i = 0; i < p.linePath.size(); ++i)
-        out.push_back("chart| line.path " + std::to_string(i) + " " + general(p.linePath[i].real()) + " " +
-                      general(p.linePath[i].imag()));
+        line("line.path " + std::to_string(i), p.linePath[i]);
     return out;
 }
 

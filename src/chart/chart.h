@@ -40,8 +40,9 @@ void setLineModel(ui::Form& f, line::LineModel model);
 inline constexpr double kDefaultStubVelocityFactor = 0.66;
 double stubVelocityFactor(const ui::Form& f);
 
-// What the chart shows now.
-Picture picture(const ui::Form& f);
+// What the chart shows now; the markers alone (no line path) for what needs only them, such as matching.
+enum class Path { Drawn, Left };
+Picture picture(const ui::Form& f, Path path = Path::Drawn);
 
 // The impedances matching can start from: markers of the picture, in the order the chart window offers
 // them, each with what is said while it has none.

@@ -64,8 +64,6 @@ Real totalLoss(Real matchedLossDb, Real rho) {
 
 MeasuredPoint measure(const LineInput& in, Normalised load) {
     MeasuredPoint m;
-    const Real shift = in.shiftDegrees;
-    m.rotationDegrees = shift + shift;
     m.wavelength = kSpeedOfLight / Real(in.mhz);
 
     m.reflectionRe = num::GamRFromZ(load.r, load.x);
@@ -77,11 +75,17 @@ MeasuredPoint measure(const LineInput& in, Normalised load) {
     if (m.reflectionIm < 0)
         angle = -angle;
     m.reflectionDegrees = num::Fold180(angle);
+    m.swr = num::SWRFromRho(m.reflectionMagnitude);
+    return atShift(m, in.shiftDegrees);
+}
+
+MeasuredPoint atShift(const MeasuredPoint& at, Real shift) {
+    MeasuredPoint m = at;
+    m.rotationDegrees = shift + shift;
     // Moving towards the transceiver turns the reflection coefficient clockwise, towards the antenna
     // counter-clockwise: two turns of the chart per wavelength.
     Real turned = m.reflectionDegrees - m.rotationDegrees;
     m.farAngleDegrees = num::Fold180(turned);
-    m.swr = num::SWRFromRho(m.reflectionMagnitude);
     return m;
 }
 

@@ -77,6 +77,9 @@ struct MeasuredPoint {
 };
 // `load` is the measured impedance on the impedance the line's reflection is taken on.
 MeasuredPoint measure(const LineInput& in, Normalised load);
+// The same measured point for a shift of `shiftDegrees`: the reflection stays, the turn follows the shift
+// (what measure gives for that shift, without reading the reflection again).
+MeasuredPoint atShift(const MeasuredPoint& m, Real shiftDegrees);
 
 // ---- stage 2: the far point ------------------------------------------------------------------------
 // The antenna-end SWR whose reflected power, attenuated by `totalLossDb` there and back, equals the

@@ -186,38 +186,60 @@ int patternDecimals(std::string_view pattern) {
 namespace {
 
 // The 15 significant digits of |value| and the power of ten the first of them weighs.
+// Decimal digits of |value| (no sign, no point), the first weighing 10^exp10: what to_chars writes in
+// scientific notation ("d.ddde+x"), taken apart without allocating.
 struct Decimal {
-    std::string digits;
+    char digits[32];
+    int count = 0;
     int exp10 = 0;
 };
-Decimal fifteenDigits(double value) {
-    // d.dddddddddddddde±x
+Decimal decimalDigits(double value, int precision) {
     char buf[64];
     const auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
-    const auto ePos = sci.find('e');
+        precision < 0 ? std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific)
+                      : std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
+                                      precision);
     Decimal d;
-    d.digits = std::string(sci.substr(0, 1)) + std::string(sci.substr(2, ePos - 2));
-    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), d.exp10);
+    const char* p = buf;
+    for (; p < res.ptr && *p != 'e'; ++p)
+        if (*p != '.')
+            d.digits[d.count++] = *p;
+    if (p < res.ptr) {
+        ++p; // 'e'
+        const bool negative = *p == '-';
+        if (*p == '-' || *p == '+')
+            ++p;
+        std::from_chars(p, res.ptr, d.exp10);
+        if (negative)
+            d.exp10 = -d.exp10;
+    }
     return d;
+}
+// The value's 15-significant-digit decimal form.
+Decimal fifteenDigits(double value) {
+    return decimalDigits(value, 14);
 }
 
 // Digits whose first weighs 10^exp10, in plain notation, trailing zeros dropped.
-std::string plain(std::string digits, int exp10, bool negative, char decimalSign) {
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    std::string out = negative ? "-" : "";
+std::string plain(const char* digits, int count, int exp10, bool negative, char decimalSign) {
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+    std::string out;
+    out.reserve(static_cast<std::size_t>(count + std::abs(exp10) + 4));
+    if (negative)
+        out += '-';
     if (exp10 < 0) {
         out += '0';
         out += decimalSign;
-        out += std::string(static_cast<std::size_t>(-exp10 - 1), '0') + digits;
-    } else if (static_cast<int>(digits.size()) <= exp10 + 1) {
-        out += digits + std::string(static_cast<std::size_t>(exp10 + 1) - digits.size(), '0');
+        out.append(static_cast<std::size_t>(-exp10 - 1), '0');
+        out.append(digits, static_cast<std::size_t>(count));
+    } else if (count <= exp10 + 1) {
+        out.append(digits, static_cast<std::size_t>(count));
+        out.append(static_cast<std::size_t>(exp10 + 1 - count), '0');
     } else {
-        out += digits.substr(0, static_cast<std::size_t>(exp10 + 1));
+        out.append(digits, static_cast<std::size_t>(exp10 + 1));
         out += decimalSign;
-        out += digits.substr(static_cast<std::size_t>(exp10 + 1));
+        out.append(digits + exp10 + 1, static_cast<std::size_t>(count - exp10 - 1));
     }
     return out;
 }
@@ -227,17 +249,8 @@ std::string plain(std::string digits, int exp10, bool negative, char decimalSign
 std::string Shortest(double value, int shift) {
     if (value == 0 || !std::isfinite(value))
         return "0";
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
-    const std::string_view sci(buf, static_cast<std::size_t>(r.ptr - buf));
-    const auto ePos = sci.find('e');
-    std::string digits;
-    for (char c : sci.substr(0, ePos))
-        if (c != '.')
-            digits += c;
-    int exp10 = 0;
-    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exp10);
-    return plain(std::move(digits), exp10 - shift, value < 0, '.');
+    const Decimal d = decimalDigits(value, -1);
+    return plain(d.digits, d.count, d.exp10 - shift, value < 0, '.');
 }
 
 std::string Significant(double value, int digits, char decimalSign, Notation notation) {
@@ -245,35 +258,39 @@ std::string Significant(double value, int digits, char decimalSign, Notation not
         return "0";
     digits = std::clamp(digits, 1, 15);
     Decimal d = fifteenDigits(value);
-    std::string kept = d.digits.substr(0, static_cast<std::size_t>(digits));
-    if (digits < 15 && d.digits[static_cast<std::size_t>(digits)] >= '5') {
+    char* kept = d.digits;
+    if (digits < 15 && kept[digits] >= '5') { // half away from zero, carried through the nines
         int i = digits - 1;
-        for (; i >= 0 && kept[static_cast<std::size_t>(i)] == '9'; --i)
-            kept[static_cast<std::size_t>(i)] = '0';
+        for (; i >= 0 && kept[i] == '9'; --i)
+            kept[i] = '0';
         if (i >= 0) {
-            ++kept[static_cast<std::size_t>(i)];
+            ++kept[i];
         } else {
-            kept.insert(kept.begin(), '1');
-            kept.pop_back();
+            kept[0] = '1'; // 9.99... became 10.0...: one digit more before the point
             ++d.exp10;
         }
     }
-    while (kept.size() > 1 && kept.back() == '0')
-        kept.pop_back();
+    int count = digits;
+    while (count > 1 && kept[count - 1] == '0')
+        --count;
     const int exp10 = d.exp10;
     if (notation == Notation::General && (exp10 < -4 || exp10 >= digits)) {
-        std::string out = value < 0 ? "-" : "";
-        out += kept.substr(0, 1);
-        if (kept.size() > 1) {
+        std::string out;
+        if (value < 0)
+            out += '-';
+        out += kept[0];
+        if (count > 1) {
             out += decimalSign;
-            out += kept.substr(1);
+            out.append(kept + 1, static_cast<std::size_t>(count - 1));
         }
         const int e = std::abs(exp10);
         out += exp10 < 0 ? "e-" : "e+";
-        out += (e < 10 ? "0" : "") + std::to_string(e);
+        if (e < 10)
+            out += '0';
+        out += std::to_string(e);
         return out;
     }
-    return plain(std::move(kept), exp10, value < 0, decimalSign);
+    return plain(kept, count, exp10, value < 0, decimalSign);
 }
 
 std::optional<double> parseNumber(std::string_view text) {
@@ -297,7 +314,7 @@ std::string Format(double value, std::string_view pattern, char decimalSign) {
 
     // The value's 15-significant-digit decimal form.
     const Decimal decimal = fifteenDigits(value);
-    const std::string& digits = decimal.digits;
+    const std::string digits(decimal.digits, static_cast<std::size_t>(decimal.count));
     const int exp10 = decimal.exp10;
 
     // Digits kept: those down to 10^-decimals. The digit at position p has weight 10^(exp10 - p).

@@ -38,6 +38,8 @@ void Form::addControl(Control c) {
     index_.emplace(c.name, static_cast<int>(controls_.size()));
     controls_.push_back(std::move(c));
     stamps_.push_back(++lastStamp_);
+    touched_.push_back(true);
+    touchedList_.push_back(controls_.size() - 1);
     slots_.emplace_back();
 }
 
@@ -86,6 +88,8 @@ void Form::load() {
         focus_ = focusOrder_.front();
     start_.taken = true;
     start_.controls = controls_;
+    touched_.assign(controls_.size(), false);
+    touchedList_.clear();
     start_.stamps = stamps_;
     start_.lastStamp = lastStamp_;
     start_.focus = focus_;
@@ -100,7 +104,18 @@ void Form::load() {
 void Form::restart() {
     if (!start_.taken)
         throw std::logic_error("restart before load");
-    controls_ = start_.controls; // element by element: the strings keep their storage
+    // Only the controls changed since: the others are as they started.
+    if (controls_.size() == start_.controls.size()) {
+        for (const std::size_t i : touchedList_) {
+            controls_[i] = start_.controls[i]; // element by element: the strings keep their storage
+            touched_[i] = false;
+        }
+        touchedList_.clear();
+    } else {
+        controls_ = start_.controls;
+        touched_.assign(controls_.size(), false);
+        touchedList_.clear();
+    }
     stamps_ = start_.stamps;
     lastStamp_ = start_.lastStamp;
     focus_ = start_.focus;
@@ -205,7 +220,17 @@ const Control& Form::control(std::string_view name) const {
 }
 
 Control& Form::writableControl(std::string_view name) {
-    return controls_[indexOf(name)];
+    Control& c = controls_[indexOf(name)];
+    touch(c);
+    return c;
+}
+
+void Form::touch(const Control& c) {
+    const auto i = static_cast<std::size_t>(&c - controls_.data());
+    if (!touched_[i]) {
+        touched_[i] = true;
+        touchedList_.push_back(i);
+    }
 }
 
 double Form::val(std::string_view name) const {
@@ -213,6 +238,7 @@ double Form::val(std::string_view name) const {
 }
 
 void Form::notify(const Control& c, Property p) {
+    touch(c);
     if (propertyChanged)
         propertyChanged(c, p);
 }

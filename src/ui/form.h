@@ -192,6 +192,7 @@ class Form {
     void runGuarded(const Handler& h, const std::string& resultField);
     void notify(const Control& c, Property p);
     void changeText(Control& c, std::string text); // store and raise Change when it differs
+    void touch(const Control& c);                  // changed since the start: restart() copies it back
     void renewStamp(const Control& c) {
         stamps_[static_cast<std::size_t>(&c - controls_.data())] = ++lastStamp_;
     }
@@ -203,6 +204,8 @@ class Form {
     };
     std::vector<Control> controls_;
     std::vector<std::uint64_t> stamps_; // textStamp of each control
+    std::vector<bool> touched_;         // changed since the start state
+    std::vector<std::size_t> touchedList_;
     std::uint64_t lastStamp_ = 0;
     std::vector<Slots> slots_;
     std::unordered_map<std::string, int, Hash, std::equal_to<>> index_;

@@ -156,4 +156,23 @@ TEST(ReflectionData, ForwardPowerTooLargeStopsAfterTheReturnLoss) {
     EXPECT_NEAR(kept.returnLossDb.value(), 6.9897, 1e-4);
 }
 
+// The chart draws the line one degree at a time from one measured point turned by each shift: the turned
+// point must be the point measured at that shift, to the last bit, in both directions and past 180 degrees.
+TEST(LineCompute, AMeasuredPointTurnedEqualsOneMeasuredAtThatShift) {
+    for (const Direction d : {Direction::TowardsTransceiver, Direction::TowardsAntenna}) {
+        const line::LineInput from = rg58({100, 50}, 0, d);
+        const line::MeasuredPoint measured =
+            line::measure(from, line::normalise(from.loadImpedance, from.lineImpedance));
+        for (const double shift : {0.0, 1.0, 37.5, 90.0, 179.0, 181.0, 359.5, -45.0, -270.0}) {
+            line::LineInput at = from;
+            at.shiftDegrees = shift;
+            const line::MeasuredPoint direct =
+                line::measure(at, line::normalise(at.loadImpedance, at.lineImpedance));
+            EXPECT_EQ(line::atShift(measured, shift), direct) << shift;
+            EXPECT_EQ(line::moveAlong(at, line::atShift(measured, shift)), line::moveAlong(at, direct))
+                << shift;
+        }
+    }
+}
+
 } // namespace

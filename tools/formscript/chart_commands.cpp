@@ -25,7 +25,7 @@ std::optional<std::complex<double>> windowImpedance(const ui::Form& f, const std
     for (const chart::MatchSource& s : chart::kMatchSources) {
         if (source != s.marker)
             continue;
-        if (const auto z = chart::markerImpedance(chart::picture(f), source))
+        if (const auto z = chart::markerImpedance(chart::picture(f, chart::Path::Left), source))
             return z;
         reason = s.missing;
         return std::nullopt;
