@@ -7,6 +7,7 @@
 #include "app/chart/smithchart.h"
 #include "ui/controlset.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
@@ -181,6 +182,44 @@ class DesktopTest : public QObject {
         for (const char* name :
              {"Text22", "Option16", "Combo1", "HScroll1", "Command9", "Command7", "Text26"})
             QVERIFY2(reached.contains(QLatin1String(name)), name);
+    }
+
+    // A real wheel over the open list of the cable drop-down scrolls the list; the pick stays what it was
+    // until the operator clicks an item.
+    void wheelScrollsAnOpenList() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X display (xvfb-run) for real wheel events");
+        const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+        if (xdotool.isEmpty())
+            QSKIP("xdotool is not installed (scripts/setup.sh installs it)");
+        Started s;
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        QVERIFY(s.active());
+        auto* cables = qobject_cast<QComboBox*>(s.w("Combo2"));
+        s.mainWindow->scrollArea()->ensureWidgetVisible(cables, 0, 40);
+        const std::string before = s.form.text("Combo2");
+        const int index = cables->currentIndex();
+        // Opened by a click on its arrow, with the focus elsewhere.
+        s.clickOn("Text7");
+        const QPoint arrow = cables->mapToGlobal(QPoint(cables->width() - 6, cables->height() / 2));
+        QProcess::execute(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                                    QString::number(arrow.x()), QString::number(arrow.y()),
+                                    QStringLiteral("click"), QStringLiteral("1")});
+        QAbstractItemView* list = cables->view();
+        QTRY_VERIFY(list->isVisible());
+        QScrollBar* bar = list->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0); // more cables than the list shows
+        const int top = bar->value();
+        const QPoint at = list->viewport()->mapToGlobal(list->viewport()->rect().center());
+        QProcess::execute(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
+                                    QString::number(at.y())});
+        for (int i = 0; i < 3; ++i)
+            QProcess::execute(xdotool, {QStringLiteral("click"), QStringLiteral("5")});
+        QTRY_VERIFY(bar->value() > top);
+        QVERIFY(list->isVisible());
+        QCOMPARE(cables->currentIndex(), index);
+        QCOMPARE(s.form.text("Combo2"), before);
+        cables->hidePopup();
     }
 
     // On a laptop's screen Ctrl++ grows the window while the screen has room for it: the form scrolls only

@@ -109,7 +109,8 @@ foreach(screen 1366x768 1280x720)
     add_test(NAME qt.desktop_test_x11_${screen}
              COMMAND ${XVFB_RUN} -a -s "-screen 0 ${screen}x24" $<TARGET_FILE:desktop_test>
                      fitsTheScreen wheelScrollsTheWindowOverUnfocusedControls
-                     zoomGrowsTheWindowWhileTheScreenHasRoom chartWindowStandsBesideTheCalculator)
+                     zoomGrowsTheWindowWhileTheScreenHasRoom chartWindowStandsBesideTheCalculator
+                     wheelScrollsAnOpenList)
     set_tests_properties(qt.desktop_test_x11_${screen} PROPERTIES ENVIRONMENT
       "QT_QPA_PLATFORM=xcb;HLC_TEST_SCREEN=${screen}")
   endif()

@@ -749,6 +749,9 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
         // A drop-down or the slider turns with the wheel only when it has the focus; else the wheel
         // scrolls the window.
         if (c.kind == ui::Kind::ComboBox || c.kind == ui::Kind::HScrollBar) {
+            // Inside the open list of a drop-down (a window of its own) the wheel scrolls the list.
+            if (auto* part = qobject_cast<QWidget*>(watched); part && part->window() != window())
+                return false;
             QWidget* w = widget(name);
             QWidget* focus = QApplication::focusWidget();
             if (focus != w && !(focus && w->isAncestorOf(focus))) {
