@@ -4,6 +4,7 @@
 #include "numeric/numtext.h"
 
 #include <cctype>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace ui {
@@ -532,7 +533,7 @@ bool Form::userTab(bool backwards) {
     return false;
 }
 
-bool Form::userArrow(std::string_view option, bool forward) {
+bool Form::userArrow(std::string_view option, Arrow key) {
     const Control& c = control(option);
     if (c.kind != Kind::OptionButton)
         return false;
@@ -545,15 +546,52 @@ bool Form::userArrow(std::string_view option, bool forward) {
             at = static_cast<int>(group.size());
         group.push_back(&o);
     }
-    const int n = static_cast<int>(group.size());
-    for (int step = 1; step < n; ++step) {
-        const Control& next = *group[static_cast<std::size_t>(((at + (forward ? step : -step)) % n + n) % n)];
-        if (next.enabled) {
-            const std::string name = next.name; // the click's handlers may change the controls
-            return userClick(name);
+    const int dx = key == Arrow::Right ? 1 : key == Arrow::Left ? -1 : 0;
+    const int dy = key == Arrow::Down ? 1 : key == Arrow::Up ? -1 : 0;
+    // Centres in half twips, so that they stay whole numbers.
+    const auto centre = [](const Control& o) {
+        return std::pair<long, long>(2L * o.geom.left + o.geom.width, 2L * o.geom.top + o.geom.height);
+    };
+    // The button's size along the arrow and across it: a button lies that way when its centre lies beyond
+    // the button's own half, and in the same column or row when its centre lies within that half across.
+    const long length = dx != 0 ? c.geom.width : c.geom.height;
+    const long breadth = dx != 0 ? c.geom.height : c.geom.width;
+    const auto [cx, cy] = centre(c);
+    const Control* ahead = nullptr;
+    const Control* round = nullptr;
+    long bestAhead = 0, bestRound = 0;
+    for (const Control* o : group) {
+        if (o == &c || !o->enabled)
+            continue;
+        const auto [ox, oy] = centre(*o);
+        const long along = (ox - cx) * dx + (oy - cy) * dy;
+        const long across = std::labs((ox - cx) * dy - (oy - cy) * dx);
+        if (along > length) {
+            const long score = along + 2 * across;
+            if (!ahead || score < bestAhead) {
+                ahead = o;
+                bestAhead = score;
+            }
+        } else if (along < -length && across < breadth && (!round || along < bestRound)) {
+            round = o;
+            bestRound = along;
         }
     }
-    return false;
+    const Control* next = ahead ? ahead : round;
+    if (!next) {
+        const bool forward = key == Arrow::Down || key == Arrow::Right;
+        const int n = static_cast<int>(group.size());
+        for (int step = 1; step < n && !next; ++step) {
+            const Control& o =
+                *group[static_cast<std::size_t>(((at + (forward ? step : -step)) % n + n) % n)];
+            if (o.enabled)
+                next = &o;
+        }
+    }
+    if (!next)
+        return false;
+    const std::string name = next->name; // the click's handlers may change the controls
+    return userClick(name);
 }
 
 } // namespace ui

@@ -171,9 +171,13 @@ class Form {
     bool userScroll(std::string_view scrollBar, int v);
     bool userAccel(char key);
     bool userTab(bool backwards = false);
-    // An arrow key on a focused option button: the next (or previous) enabled button of its group, round
-    // the group, is clicked. False when the control is no option button or no other button can take it.
-    bool userArrow(std::string_view option, bool forward);
+    // An arrow key on a focused option button clicks the enabled button of its group that lies that way
+    // in the layout: the nearest in the arrow's direction (Down from a button goes to the one below it),
+    // else round to the farthest one in the same column or row on the other side, else (buttons that lie
+    // on one spot) the next button of the group for Down and Right, the previous for Up and Left. False
+    // when the control is no option button or no other button can take it.
+    enum class Arrow { Left, Right, Up, Down };
+    bool userArrow(std::string_view option, Arrow key);
     const Control* accelTarget(char key) const;
 
     // The binding listens here to mirror property changes in its widgets.

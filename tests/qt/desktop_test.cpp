@@ -24,6 +24,8 @@
 #include <QStyleOptionGroupBox>
 
 #include <cmath>
+#include <map>
+#include <set>
 
 using harness::Operator;
 using harness::Started;
@@ -184,6 +186,53 @@ class DesktopTest : public QObject {
             QVERIFY2(reached.contains(QLatin1String(name)), name);
     }
 
+    // Every Tab stop shows that it has the focus, in the style the test runs under: the picture of the
+    // control (and a few pixels round it) differs from the same control without the focus.
+    void everyTabStopShowsItsFocus() {
+        Started s;
+        Operator op;
+        QVERIFY(QTest::qWaitForWindowExposed(s.mainWindow.get()));
+        QVERIFY(s.active());
+        s.clickOn("Text7");
+        const auto picture = [&](QWidget* w) {
+            QApplication::processEvents();
+            return s.window->grab(QRect(w->mapTo(s.window, QPoint(0, 0)), w->size()).adjusted(-3, -3, 3, 3))
+                .toImage();
+        };
+        QStringList unseen;
+        std::set<std::string> reached;
+        for (int i = 0; i < 70; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const std::string name = s.focusAfterBox(); // leaving a line field may answer with a box
+            if (reached.count(name))
+                break;
+            reached.insert(name);
+            QWidget* w = s.w(name.c_str());
+            QVERIFY2(w, name.c_str());
+            // The same control with the focus and, for a moment, without it (the model's focus stays).
+            const QImage focused = picture(w);
+            QApplication::focusWidget()->clearFocus();
+            const QImage without = picture(w);
+            s.window->syncFocus();
+            QCOMPARE(s.focusedControl(), name);
+            // Pixels that plainly changed (not a faint tint): enough of them to be seen.
+            int differ = 0;
+            for (int y = 0; y < focused.height(); ++y)
+                for (int x = 0; x < focused.width(); ++x) {
+                    const QRgb a = focused.pixel(x, y), b = without.pixel(x, y);
+                    differ += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                                  std::abs(qBlue(a) - qBlue(b)) >
+                              90;
+                }
+            if (differ < 12)
+                unseen << QString::fromStdString(name) + QStringLiteral(" (%1)").arg(differ);
+        }
+        QVERIFY2(reached.size() > 40, qPrintable(QString::number(reached.size())));
+        QVERIFY2(reached.count("Option1") && reached.count("HScroll1") && reached.count("Combo1"),
+                 "the option groups, the slider and the half-wave count are Tab stops");
+        QVERIFY2(unseen.isEmpty(), qPrintable(QStringLiteral("no visible focus: ") + unseen.join(", ")));
+    }
+
     // A real wheel over the open list of the cable drop-down scrolls the list; the pick stays what it was
     // until the operator clicks an item.
     void wheelScrollsAnOpenList() {
@@ -202,17 +251,17 @@ class DesktopTest : public QObject {
         // Opened by a click on its arrow, with the focus elsewhere.
         s.clickOn("Text7");
         const QPoint arrow = cables->mapToGlobal(QPoint(cables->width() - 6, cables->height() / 2));
-        QProcess::execute(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--sync"),
-                                    QString::number(arrow.x()), QString::number(arrow.y()),
-                                    QStringLiteral("click"), QStringLiteral("1")});
+        QProcess::execute(xdotool,
+                          {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(arrow.x()),
+                           QString::number(arrow.y()), QStringLiteral("click"), QStringLiteral("1")});
         QAbstractItemView* list = cables->view();
         QTRY_VERIFY(list->isVisible());
         QScrollBar* bar = list->verticalScrollBar();
         QVERIFY(bar->maximum() > 0); // more cables than the list shows
         const int top = bar->value();
         const QPoint at = list->viewport()->mapToGlobal(list->viewport()->rect().center());
-        QProcess::execute(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(at.x()),
-                                    QString::number(at.y())});
+        QProcess::execute(xdotool, {QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                                    QString::number(at.x()), QString::number(at.y())});
         for (int i = 0; i < 3; ++i)
             QProcess::execute(xdotool, {QStringLiteral("click"), QStringLiteral("5")});
         QTRY_VERIFY(bar->value() > top);

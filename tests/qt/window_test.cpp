@@ -507,7 +507,7 @@ class WindowTest : public QObject {
         QVERIFY(!s.as<QRadioButton>("Option1")->isChecked());
         QVERIFY(s.as<QRadioButton>("Option8")->isChecked()); // another group keeps its choice
         QCOMPARE(s.focusedControl(), std::string("Option2"));
-        pressKey(Qt::Key_Down); // Vrms, Vpp, Vp: the next of the group is Vp
+        pressKey(Qt::Key_Down); // Vrms and Vpp side by side, Vp under Vrms: the one below is Vp
         QVERIFY(s.as<QRadioButton>("Option13")->isChecked());
         QVERIFY(!s.as<QRadioButton>("Option2")->isChecked());
         QCOMPARE(s.focusedControl(), std::string("Option13"));
@@ -515,6 +515,17 @@ class WindowTest : public QObject {
         s.clickOn("Option13"); // a click on the selected button is a click again
         QCOMPARE(clicks, 2);
         QVERIFY(s.as<QRadioButton>("Option13")->isChecked());
+        // The arrows follow the layout: Up from Vp is Vrms above it, Down from Vrms is Vp again (not Vpp,
+        // the next in the group's order), Right from Vp is Vpp, Left from Vpp is Vrms.
+        const std::pair<Qt::Key, const char*> moves[] = {{Qt::Key_Up, "Option1"},
+                                                         {Qt::Key_Down, "Option13"},
+                                                         {Qt::Key_Right, "Option2"},
+                                                         {Qt::Key_Left, "Option1"}};
+        for (const auto& [key, to] : moves) {
+            pressKey(key);
+            QVERIFY2(s.as<QRadioButton>(to)->isChecked(), to);
+            QCOMPARE(s.focusedControl(), std::string(to));
+        }
     }
 
     // Leaving Text30 holding 1.5 by a click on Command8: the S Ant. range check shows its message box

@@ -206,18 +206,66 @@ TEST_F(SmallWindow, AFaultInANestedEventStopsOnlyThatHandler) {
 }
 
 TEST_F(SmallWindow, ArrowKeysClickTheNextEnabledButtonOfTheGroup) {
+    using Arrow = Form::Arrow;
     f.userFocus("O1");
     events.clear();
-    EXPECT_TRUE(f.userArrow("O1", true));
+    EXPECT_TRUE(f.userArrow("O1", Arrow::Down)); // buttons on one spot: the next of the group
     EXPECT_EQ(f.control("O2").value, 1);
     EXPECT_EQ(f.control("Other").value, 0) << "another container is another group";
-    EXPECT_TRUE(f.userArrow("O2", true)); // round the group
+    EXPECT_TRUE(f.userArrow("O2", Arrow::Right)); // round the group
     EXPECT_EQ(f.control("O1").value, 1);
     EXPECT_EQ(events,
               (V{"O1.LostFocus", "O2.GotFocus", "O2.Click", "O2.LostFocus", "O1.GotFocus", "O1.Click"}));
     f.setEnabled("O2", false);
-    EXPECT_FALSE(f.userArrow("O1", false)) << "no other button can take it";
-    EXPECT_FALSE(f.userArrow("A", true)) << "no option button";
+    EXPECT_FALSE(f.userArrow("O1", Arrow::Up)) << "no other button can take it";
+    EXPECT_FALSE(f.userArrow("A", Arrow::Down)) << "no option button";
+}
+
+// The arrows follow the layout of a group laid out as the voltage choice: Vrms and Vpp side by side, Vp
+// under Vrms (twips, as the window's own group).
+TEST(ArrowKeys, FollowTheLayoutOfTheGroup) {
+    using Arrow = Form::Arrow;
+    Form f;
+    const auto option = [&](const char* name, int left, int top, int width) {
+        ui::Control c;
+        c.name = name;
+        c.kind = Kind::OptionButton;
+        c.container = "Frame3";
+        c.geom = {left, top, width, 255};
+        f.addControl(c);
+    };
+    ui::Control frame;
+    frame.name = "Frame3";
+    frame.kind = Kind::Frame;
+    frame.geom = {240, 1200, 1425, 495};
+    f.addControl(frame);
+    option("Vrms", 0, 0, 800);
+    option("Vpp", 720, 0, 615);
+    option("Vp", 0, 240, 615);
+    f.setFocusOrder({"Vrms", "Vp", "Vpp"});
+    f.load();
+    const auto selected = [&] {
+        for (const char* name : {"Vrms", "Vpp", "Vp"})
+            if (f.selected(name))
+                return std::string(name);
+        return std::string();
+    };
+    const struct {
+        const char* from;
+        Arrow key;
+        const char* to;
+    } moves[] = {
+        {"Vrms", Arrow::Down, "Vp"},  {"Vp", Arrow::Up, "Vrms"},   {"Vrms", Arrow::Right, "Vpp"},
+        {"Vpp", Arrow::Left, "Vrms"}, {"Vp", Arrow::Right, "Vpp"}, {"Vpp", Arrow::Down, "Vp"},
+        {"Vp", Arrow::Down, "Vrms"},  {"Vrms", Arrow::Up, "Vp"},   {"Vpp", Arrow::Right, "Vrms"},
+    };
+    for (const auto& m : moves) {
+        f.userFocus(m.from);
+        f.select(m.from);
+        EXPECT_TRUE(f.userArrow(m.from, m.key)) << m.from;
+        EXPECT_EQ(selected(), m.to) << m.from << " " << static_cast<int>(m.key);
+        EXPECT_EQ(f.focused(), m.to);
+    }
 }
 
 // A result stands while its field keeps the text the handler wrote: any change renews the stamp, also one

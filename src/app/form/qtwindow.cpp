@@ -450,7 +450,7 @@ QWidget* QtWindow::createComboBox(const ui::Control& c, QWidget* holder) {
 
 QWidget* QtWindow::createScrollBar(const ui::Control& c, QWidget* holder) {
     const std::string name = c.name;
-    auto* s = new QScrollBar(Qt::Horizontal, holder);
+    auto* s = new FocusScrollBar(Qt::Horizontal, holder);
     s->setRange(c.minimum, c.maximum);
     s->setSingleStep(c.smallChange);
     s->setPageStep(c.largeChange);
@@ -721,6 +721,25 @@ void QtWindow::pushText(const ui::Control& c) {
     }
 }
 
+// A focus moved by a key (Tab, an access key, an arrow in an option group) is shown as the style shows a
+// keyboard focus: the window then draws focus frames, also on option buttons, drop-downs and the slider.
+// (The model moves the focus, so the toolkit does not see a Tab of its own that would mark it.)
+void QtWindow::syncFocusByKey() {
+    keyboardFocus_ = true;
+    syncFocus();
+    showKeyboardFocus();
+}
+
+// The window loses the mark of a keyboard focus when another window (a message box) comes and goes; the
+// focus the keys moved is marked again.
+void QtWindow::showKeyboardFocus() {
+    if (QWidget* top = window(); keyboardFocus_ && !top->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        top->setAttribute(Qt::WA_KeyboardFocusChange);
+        if (QWidget* now = QApplication::focusWidget(); now && isAncestorOf(now))
+            now->update();
+    }
+}
+
 void QtWindow::syncFocus() {
     QWidget* target = widget(form_.focused());
     if (!target || !target->isEnabled() || target->isHidden())
@@ -769,7 +788,7 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
         // click never runs.
         if (c.kind == ui::Kind::CommandButton) {
             form_.userAccel(c.accessKey);
-            syncFocus();
+            syncFocusByKey();
             return true;
         }
         return false;
@@ -793,8 +812,12 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event) {
 // coming and going) and drop-down lists opening and closing are no focus moves of the window's controls.
 bool QtWindow::focusIn(const std::string& name, QEvent* event) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::ActiveWindowFocusReason)
+        showKeyboardFocus();
     if (pushing_ || movingFocus_ || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return false;
+    if (reason == Qt::MouseFocusReason)
+        keyboardFocus_ = false; // a click moves the focus: the style shows it as it shows a click's
     if (!form_.canFocus(name))
         return false; // a click into a result to select its text: the model's focus stays where it was
     const int shown = form_.messageCount();
@@ -810,7 +833,7 @@ bool QtWindow::keyPress(const std::string& name, QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers();
     if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
         form_.userTab(key == Qt::Key_Backtab || (mods & Qt::ShiftModifier));
-        syncFocus();
+        syncFocusByKey();
         return true;
     }
     const ui::Control& c = form_.control(name);
@@ -857,7 +880,7 @@ bool QtWindow::keyPress(const std::string& name, QKeyEvent* event) {
 }
 
 // Space or Enter on a focused command button clicks it; Space selects a focused option button that is not
-// selected; the arrow keys select the previous or next button of an option group.
+// selected; the arrow keys select the button of an option group that lies that way.
 bool QtWindow::buttonKey(const ui::Control& c, QKeyEvent* event) {
     const int key = event->key();
     const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -872,12 +895,12 @@ bool QtWindow::buttonKey(const ui::Control& c, QKeyEvent* event) {
     }
     if (c.kind != ui::Kind::OptionButton)
         return false;
-    if (key == Qt::Key_Left || key == Qt::Key_Up) {
-        arrowInGroup(c, false);
-        return true;
-    }
-    if (key == Qt::Key_Right || key == Qt::Key_Down) {
-        arrowInGroup(c, true);
+    const auto arrow = key == Qt::Key_Left    ? ui::Form::Arrow::Left
+                       : key == Qt::Key_Right ? ui::Form::Arrow::Right
+                       : key == Qt::Key_Up    ? ui::Form::Arrow::Up
+                                              : ui::Form::Arrow::Down;
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+        arrowInGroup(c, arrow);
         return true;
     }
     return false;
@@ -918,9 +941,9 @@ bool QtWindow::sliderKey(const ui::Control& c, QKeyEvent* event) {
     return true;
 }
 
-void QtWindow::arrowInGroup(const ui::Control& c, bool forward) {
-    if (form_.userArrow(c.name, forward))
-        syncFocus();
+void QtWindow::arrowInGroup(const ui::Control& c, ui::Form::Arrow key) {
+    if (form_.userArrow(c.name, key))
+        syncFocusByKey();
 }
 
 // A mouse click on a button: pressed down while the mouse is held, clicked through the model on release
@@ -962,7 +985,7 @@ bool QtWindow::focusNextPrevChild(bool next) {
     if (pushing_ || movingFocus_)
         return false;
     form_.userTab(!next);
-    syncFocus();
+    syncFocusByKey();
     return true;
 }
 

@@ -54,6 +54,9 @@ class QtWindow : public QWidget {
 
     // Moves the toolkit's focus to the model's (also after the form is put into another widget).
     void syncFocus();
+    // The same after a key moved the model's focus: the focus is then drawn as a keyboard focus.
+    void syncFocusByKey();
+    void showKeyboardFocus();
     // The widget that shows a control; null for the hidden lists.
     QWidget* widget(std::string_view name) const;
     // The control a widget (or one of its parts) shows; empty when it shows none.
@@ -102,17 +105,18 @@ class QtWindow : public QWidget {
     bool buttonMouse(const ui::Control& c, QMouseEvent* event);
     bool sliderKey(const ui::Control& c, QKeyEvent* event);
     void showAsResult(const ui::Control& c, QWidget* w);
-    void arrowInGroup(const ui::Control& c, bool forward);
+    void arrowInGroup(const ui::Control& c, ui::Form::Arrow key);
 
     ui::Form& form_;
     int zoom_ = 100;
     std::unordered_map<std::string, QWidget*> widgets_;
     std::unordered_map<const QObject*, std::string> owners_; // widget or part of it -> control name
-    bool pushing_ = false;     // a model change is being shown: the widgets' signals are not user input
-    bool movingFocus_ = false; // the toolkit's focus follows the model's: not a focus move of the user
-    std::string dropPress_;    // control whose next mouse press is lost to a message box
-    std::string pressed_;      // button under a mouse press, clicked on release
-    std::string editing_;      // field whose text the operator is changing now
+    bool pushing_ = false;       // a model change is being shown: the widgets' signals are not user input
+    bool movingFocus_ = false;   // the toolkit's focus follows the model's: not a focus move of the user
+    std::string dropPress_;      // control whose next mouse press is lost to a message box
+    std::string pressed_;        // button under a mouse press, clicked on release
+    std::string editing_;        // field whose text the operator is changing now
+    bool keyboardFocus_ = false; // the last focus move of the operator was made with a key
 };
 
 } // namespace app

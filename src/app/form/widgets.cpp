@@ -1,7 +1,10 @@
 #include "app/form/widgets.h"
 
+#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace app {
 
@@ -50,6 +53,21 @@ void OptionButton::paintEvent(QPaintEvent* event) {
                          .adjusted(-1, 0, 1, 0);
         p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+void FocusScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A plain outline in the colour of a selection, as the styles draw a focused field's frame.
+    QPainter p(this);
+    QPen pen(palette().color(QPalette::Active, QPalette::Highlight));
+    pen.setWidth(std::max(1, height() / 14));
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    const int half = pen.width() / 2;
+    p.drawRect(rect().adjusted(half, half, -half - (pen.width() % 2), -half - (pen.width() % 2)));
 }
 
 } // namespace app

@@ -4,6 +4,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 namespace app {
 
@@ -26,6 +27,16 @@ class OptionButton : public QRadioButton {
 
   private:
     bool captionLeft_;
+};
+
+// A scroll bar that shows its focus with an outline in the selection colour (some styles show none, or a
+// faint tint).
+class FocusScrollBar : public QScrollBar {
+  public:
+    using QScrollBar::QScrollBar;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace app
