@@ -115,6 +115,16 @@ foreach(screen 1366x768 1280x720)
       "QT_QPA_PLATFORM=xcb;HLC_TEST_SCREEN=${screen}")
   endif()
 endforeach()
+# Every Tab stop shows its focus under the Windows style too (the Fusion style is the default run above),
+# and with the fonts and events of a real X display.
+add_test(NAME qt.desktop_test_focus_windows_style COMMAND desktop_test everyTabStopShowsItsFocus)
+set_tests_properties(qt.desktop_test_focus_windows_style PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_STYLE_OVERRIDE=Windows")
+if(XVFB_RUN)
+  add_test(NAME qt.desktop_test_focus_x11
+           COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:desktop_test> everyTabStopShowsItsFocus)
+  set_tests_properties(qt.desktop_test_focus_x11 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+endif()
 # A desktop screen: the chart window beside the calculator at the full start zoom.
 add_test(NAME qt.desktop_test_1920x1080 COMMAND desktop_test chartWindowStandsBesideTheCalculator)
 set_tests_properties(qt.desktop_test_1920x1080 PROPERTIES ENVIRONMENT
