@@ -20,9 +20,11 @@ namespace {
 
 struct ImportVars {
     std::shared_ptr<const touchstone::Network> lineSweep;
+    bool dropped = false; // a sweep was dropped by a typed R, X or frequency, and none imported since
     // The same sweep, whether or not it is the same copy (a restarted window is compared with a new one).
     bool operator==(const ImportVars& o) const {
-        return lineSweep == o.lineSweep || (lineSweep && o.lineSweep && *lineSweep == *o.lineSweep);
+        return dropped == o.dropped &&
+               (lineSweep == o.lineSweep || (lineSweep && o.lineSweep && *lineSweep == *o.lineSweep));
     }
 };
 
@@ -149,6 +151,7 @@ bool importNetwork(ui::Form& f, ImportTarget target, double mhz, const touchston
         // data's range. The writes above dropped the old sweep; the file's is the panel's now.
         f.runHandler("Text28", ui::Event::LostFocus);
         f.vars<ImportVars>().lineSweep = std::make_shared<const touchstone::Network>(s11Sweep(n));
+        f.vars<ImportVars>().dropped = false;
     }
     return true;
 }
@@ -169,7 +172,14 @@ const touchstone::Network* lineSweep(const ui::Form& f) {
 }
 
 void dropLineSweep(ui::Form& f) {
-    f.vars<ImportVars>().lineSweep.reset();
+    ImportVars& v = f.vars<ImportVars>();
+    if (v.lineSweep)
+        v.dropped = true;
+    v.lineSweep.reset();
+}
+
+bool lineSweepDropped(const ui::Form& f) {
+    return f.vars<ImportVars>().dropped;
 }
 
 std::string importNote(ImportTarget target, double mhz) {

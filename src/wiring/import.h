@@ -61,5 +61,7 @@ double importStartMhz(const ui::Form& f, const touchstone::Network& n);
 
 // Drops the line panel's sweep (the wiring does it on a change of R, X or the frequency).
 void dropLineSweep(ui::Form& f);
+// Whether a sweep imported into the line panel was dropped so (and none imported since).
+bool lineSweepDropped(const ui::Form& f);
 
 } // namespace wiring

@@ -3,6 +3,7 @@
 #include "app/chart/chartwindow.h"
 #include "app/chart/smithchart.h"
 #include "harness.h"
+#include "wiring/import.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,9 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <fstream>
 
 namespace {
 
@@ -135,6 +139,35 @@ class SmithChartTest : public QObject {
         QTabWidget* tabs = chart->tabs();
         QVERIFY(!tabs->isTabEnabled(1));
         QVERIFY(tabs->tabToolTip(1).contains(QStringLiteral("Touchstone")));
+    }
+
+    // The band's page of a sweep imported into the line panel: enabled while the sweep stands; once R is
+    // typed the sweep is dropped, the page is disabled, says so, and the moved sweep cannot be saved.
+    void droppedSweepDisablesTheBandAndSaysWhy() {
+        QTemporaryDir dir;
+        const std::string sweep = dir.filePath(QStringLiteral("dipole.s1p")).toStdString();
+        std::ofstream(sweep) << "# MHz S RI R 50\n14.0 0.26 -0.39\n14.2 0.11 0.05\n14.4 0.37 0.36\n";
+        harness::Started s;
+        QVERIFY(s.active());
+        app::ChartWindow* chart = app::openSmithChart(*s.mainWindow);
+        QVERIFY(chart && QTest::qWaitForWindowExposed(chart));
+        QTabWidget* tabs = chart->tabs();
+        QVERIFY(wiring::importMeasurement(s.form, wiring::ImportTarget::Line, 14.2, sweep));
+        s.form.setValue("HScroll1", 90);
+        QTRY_VERIFY(tabs->isTabEnabled(1));
+        QCOMPARE(tabs->tabToolTip(1), QString());
+        QPushButton* save = nullptr;
+        for (QPushButton* b : chart->findChildren<QPushButton*>())
+            if (b->text().contains(QStringLiteral("sweep spostato")))
+                save = b;
+        QVERIFY(save && save->isEnabled());
+
+        s.form.setText("Text23", "60");
+        QTRY_VERIFY(!tabs->isTabEnabled(1));
+        QVERIFY2(tabs->tabToolTip(1).contains(QStringLiteral("digitati R, X o la frequenza")),
+                 qPrintable(tabs->tabToolTip(1)));
+        QVERIFY(!save->isEnabled());
+        QVERIFY(chart->plots()->samples().empty());
     }
 
     // Rs follows the line panel's "RTX Z" until the operator types one; then the window's changes leave it.

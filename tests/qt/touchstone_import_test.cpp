@@ -2,6 +2,7 @@
 // targets that fit, preselection from the panel the file was dropped on), OK and Cancel.
 #include "app/import/touchstoneimport.h"
 #include "harness.h"
+#include "touchstone/touchstone.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -178,6 +179,28 @@ class TouchstoneImportTest : public QObject {
                     QVERIFY2(s.as<QLineEdit>(name)->cursorPosition() == 0, name);
             }
         }
+    }
+
+    // Above the cable data's range the dialog says, for the line panel only, that the line's results are
+    // not guaranteed; the note follows the frequency picked and the target chosen.
+    void noteBeyondTheCableDataFollowsFrequencyAndTarget() {
+        Started s;
+        const touchstone::Network sweep =
+            touchstone::parse("# MHz S RI R 50\n144 0.1 0\n200 0.2 0\n", "vhf.s1p");
+        app::TouchstoneImportDialog d(sweep, 200, ImportTarget::Line);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QVERIFY(d.targetButton(ImportTarget::Line)->isChecked());
+        QVERIFY(d.note()->isVisible());
+        QVERIFY2(d.note()->text().contains(QStringLiteral("200 MHz")) &&
+                     d.note()->text().contains(QStringLiteral("150 MHz")),
+                 qPrintable(d.note()->text()));
+        d.targetButton(ImportTarget::Point)->setChecked(true);
+        QVERIFY(!d.note()->isVisible());
+        d.targetButton(ImportTarget::Line)->setChecked(true);
+        QVERIFY(d.note()->isVisible());
+        d.frequency()->setCurrentText(QStringLiteral("144"));
+        QVERIFY(!d.note()->isVisible());
     }
 
     // A refused file is a message box with the reader's text, and no dialog.

@@ -112,6 +112,22 @@ TEST(Import, LineSweepKeptOnlyFromTheLinePanel) {
     EXPECT_EQ(w.f.text("Text28"), "1");
 }
 
+// A typed R drops the sweep and says so until the next import into the line panel; no sweep is no drop.
+TEST(Import, DroppedSweepIsKnownAsDropped) {
+    Window w;
+    const auto one = net("# MHz S RI R 50\n14 0.1 0\n14.4 0.2 0\n", "a.s1p");
+    w.f.setText("Text23", "100");
+    EXPECT_FALSE(wiring::lineSweepDropped(w.f)) << "nothing was imported";
+    ASSERT_TRUE(wiring::importNetwork(w.f, wiring::ImportTarget::Line, 14.2, one));
+    EXPECT_FALSE(wiring::lineSweepDropped(w.f));
+    w.f.setText("Text24", "5");
+    EXPECT_EQ(wiring::lineSweep(w.f), nullptr);
+    EXPECT_TRUE(wiring::lineSweepDropped(w.f));
+    ASSERT_TRUE(wiring::importNetwork(w.f, wiring::ImportTarget::Line, 14.2, one));
+    EXPECT_FALSE(wiring::lineSweepDropped(w.f));
+    EXPECT_NE(wiring::lineSweep(w.f), nullptr);
+}
+
 // The dialog's note on a frequency beyond the cable data, the same bound as the panel's warning label.
 TEST(Import, NoteBeyondTheCableData) {
     EXPECT_EQ(wiring::importNote(wiring::ImportTarget::Line, 150), "");

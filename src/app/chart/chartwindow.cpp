@@ -483,12 +483,30 @@ void ChartWindow::setBand(std::vector<Complex> measured, std::vector<Complex> mo
     bandTip();
 }
 
+void ChartWindow::setNoBandReason(NoBand reason) {
+    noBand_ = reason;
+    bandTip();
+}
+
 // A disabled "Banda" says why, in the language now shown.
 void ChartWindow::bandTip() {
-    tabs_->setTabToolTip(1, tabs_->isTabEnabled(1)
-                                ? QString()
-                                : tr("Nessuno sweep nel pannello della linea: importa un "
-                                     "file Touchstone (File > Importa misura Touchstone)."));
+    QString why;
+    if (!tabs_->isTabEnabled(1)) {
+        switch (noBand_) {
+        case NoBand::NoSweep:
+            why = tr("Nessuno sweep nel pannello della linea: importa un file Touchstone (File > Importa "
+                     "misura Touchstone).");
+            break;
+        case NoBand::SweepDropped:
+            why = tr("Lo sweep importato non vale più: nel pannello della linea sono stati digitati R, X o "
+                     "la frequenza. Importa di nuovo il file per vederne la banda.");
+            break;
+        case NoBand::NoLineResult:
+            why = tr("Calcola la linea nel suo pannello per vedere la banda dello sweep importato.");
+            break;
+        }
+    }
+    tabs_->setTabToolTip(1, why);
 }
 
 void ChartWindow::exportChart(bool svg) {

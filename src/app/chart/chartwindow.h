@@ -68,6 +68,9 @@ class ChartWindow : public QWidget {
     // The band of an imported sweep; an empty band hides the sweeps and disables its page.
     void setBand(std::vector<Complex> measured, std::vector<Complex> moved, std::vector<BandSample> samples,
                  double panelMhz);
+    // Why there is no band, for the tool tip of the disabled page.
+    enum class NoBand { NoSweep, SweepDropped, NoLineResult };
+    void setNoBandReason(NoBand reason);
 
     // "Adattamento": the line panel's frequency and transceiver impedance as they stand now (the
     // source resistance follows the latter until the operator types one of their own).
@@ -126,6 +129,7 @@ class ChartWindow : public QWidget {
     QWidget* bandPage_ = nullptr;
     QPushButton* saveSweep_ = nullptr;
     QLabel* bandModel_ = nullptr;
+    NoBand noBand_ = NoBand::NoSweep;
     QComboBox* lineModel_ = nullptr;
     QLabel* lineModelLabel_ = nullptr;
 

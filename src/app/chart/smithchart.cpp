@@ -155,6 +155,9 @@ class SmithChart : public QObject {
             samples.push_back({b.mhz, b.swrMeasured, b.swrMoved, b.totalLossDb});
         }
         const chart::LineFields line = chart::lineFields(f);
+        chart_->setNoBandReason(wiring::lineSweep(f)          ? ChartWindow::NoBand::NoLineResult
+                                : wiring::lineSweepDropped(f) ? ChartWindow::NoBand::SweepDropped
+                                                              : ChartWindow::NoBand::NoSweep);
         chart_->setBand(std::move(measured), std::move(moved), std::move(samples), line.mhz);
         chart_->setLineValues(line.mhz, line.transceiverOhm);
         designs();
@@ -195,6 +198,8 @@ class SmithChart : public QObject {
 
     // Writes the moved sweep as formscript's `export` does: Touchstone 1.1, S11 on 50 ohm.
     void saveMovedSweep() {
+        // The band as the window stands now: a sweep dropped since the last picture is not saved.
+        refresh();
         if (band_.empty())
             return;
         const QString path = QFileDialog::getSaveFileName(

@@ -1,6 +1,7 @@
 #include "app/import/touchstoneimport.h"
 
 #include "app/shell/mainwindow.h"
+#include "line/line.h"
 #include "numeric/numtext.h"
 
 #include <QAction>
@@ -98,10 +99,30 @@ TouchstoneImportDialog::TouchstoneImportDialog(const touchstone::Network& n, dou
         first = *preselect;
     targetButton(first)->setChecked(true);
 
+    note_ = new QLabel(this);
+    note_->setWordWrap(true);
+    note_->setTextFormat(Qt::PlainText);
+    layout->addWidget(note_);
+    connect(frequency_, &QComboBox::currentTextChanged, this, &TouchstoneImportDialog::showNote);
+    connect(group, &QButtonGroup::idToggled, this, &TouchstoneImportDialog::showNote);
+    showNote();
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+// Above the cable data's range the line panel warns ("FREQ. > 150 MHZ") and its results are not
+// guaranteed: the dialog says so before the import.
+void TouchstoneImportDialog::showNote() {
+    const std::optional<double> f = mhz();
+    const bool beyond = f && !wiring::importNote(target(), *f).empty();
+    note_->setText(beyond ? tr("%1 MHz è oltre il campo dei dati dei cavi (fino a %2 MHz): i risultati "
+                               "della linea non sono garantiti.")
+                                .arg(q(num::Shortest(*f)), q(num::Shortest(line::kCableDataMaxMhz)))
+                          : QString());
+    note_->setVisible(beyond);
 }
 
 ImportTarget TouchstoneImportDialog::target() const {

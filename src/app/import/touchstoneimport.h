@@ -31,9 +31,15 @@ class TouchstoneImportDialog : public QDialog {
     wiring::ImportTarget target() const;
     // The frequency typed or picked, in MHz; nullopt when the text is no positive number.
     std::optional<double> mhz() const;
+    // What the dialog says of the frequency for the chosen target (beyond the cable data's range for the
+    // line panel); hidden when there is nothing to say.
+    QLabel* note() const { return note_; }
 
   private:
+    void showNote();
+
     QLabel* summary_ = nullptr;
+    QLabel* note_ = nullptr;
     QComboBox* frequency_ = nullptr;
     QRadioButton* targets_[4] = {};
 };

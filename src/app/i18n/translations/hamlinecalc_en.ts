@@ -317,6 +317,14 @@
         <source>Modello della linea: %1</source>
         <translation>Line model: %1</translation>
     </message>
+    <message>
+        <source>Lo sweep importato non vale più: nel pannello della linea sono stati digitati R, X o la frequenza. Importa di nuovo il file per vederne la banda.</source>
+        <translation>The imported sweep no longer stands: R, X or the frequency was typed in the line panel. Import the file again to see its band.</translation>
+    </message>
+    <message>
+        <source>Calcola la linea nel suo pannello per vedere la banda dello sweep importato.</source>
+        <translation>Compute the line in its panel to see the band of the imported sweep.</translation>
+    </message>
 </context>
 <context>
     <name>app::GuideWindow</name>
@@ -587,6 +595,10 @@
     <message>
         <source>Formato %1 %2 in %3, Touchstone %4</source>
         <translation>Format %1 %2 in %3, Touchstone %4</translation>
+    </message>
+    <message>
+        <source>%1 MHz è oltre il campo dei dati dei cavi (fino a %2 MHz): i risultati della linea non sono garantiti.</source>
+        <translation>%1 MHz is beyond the range of the cable data (up to %2 MHz): the line&apos;s results are not guaranteed.</translation>
     </message>
 </context>
 </TS>
