@@ -81,7 +81,7 @@ void command3Click(ui::Form& f) {
         f.setText("Text5", report(f, v, "INPUT = " + F(v.PWRIN) + " W " + F(v.IIN) + " A",
                                   "OUTPUT = " + F(v.PWROUT) + " W " + F(v.IOUT) + " A"));
     else
-        f.setText("Text5", "Insert a proper Voltage value!");
+        f.setText("Text5", kNoVoltage);
 }
 
 void command6Click(ui::Form& f) {
@@ -110,7 +110,7 @@ void command6Click(ui::Form& f) {
         f.setText("Text5", report(f, v, "INPUT = " + F(v.PWRIN) + " W " + F(v.VIN) + " Vrms",
                                   "OUTPUT = " + F(v.PWROUT) + " W " + F(v.VOUT) + " Vrms"));
     else
-        f.setText("Text5", "Insert a proper current value!");
+        f.setText("Text5", kNoCurrent);
 }
 
 } // namespace compare

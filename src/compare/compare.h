@@ -28,6 +28,10 @@ struct CompareVars {
     bool operator==(const CompareVars&) const = default;
 };
 
+// What Text5 holds in place of a report when the voltages or the currents give no power at either end.
+inline constexpr const char* kNoVoltage = "Insert a proper Voltage value!";
+inline constexpr const char* kNoCurrent = "Insert a proper current value!";
+
 // Command3: comparison on voltage, report into Text5.
 void command3Click(ui::Form& f);
 

@@ -21,6 +21,13 @@ inline constexpr const char* kReactance = "Text8";
 inline constexpr const char* kSwrResult = "Text4"; // SWR and auxiliary data
 } // namespace names
 
+// What Text2, Text3 and Text19 hold in place of a result when the voltage, power or current gives none.
+inline constexpr const char* kNoVoltage = "Insert a proper voltage value!";
+inline constexpr const char* kNoPower = "Insert a proper power value!";
+inline constexpr const char* kNoCurrent = "Insert a proper current value!";
+// What Text4 holds in place of the SWR result when the forward power gives no reflected power.
+inline constexpr const char* kNoForwardPower = "Insert a proper Forward Power value!";
+
 // The reflection data of an impedance against a reference impedance, as the SWR calculation gives them.
 struct ReflectionData {
     Real reflectionRe, reflectionIm; // G = (Z - Z0) / (Z + Z0)

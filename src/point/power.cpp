@@ -53,7 +53,7 @@ void command1Click(ui::Form& f) {
     f.setBold("Text2", true);
     f.setText("Text2", F(v.PWR1, "0.000") + "W " + F(v.Pdbm, "0.000") + "dBm " + F(v.I1, "0.000") + "A");
     if (v.V1 == 0)
-        f.setText("Text2", "Insert a proper voltage value!");
+        f.setText("Text2", kNoVoltage);
 
     v.PWRSTR = powerText(v.PWR1);
     f.setText("Text6", v.PWRSTR);
@@ -82,7 +82,7 @@ void command2Click(ui::Form& f) {
     f.setText("Text3", F(v.VP, "0.000") + "Vrms " + F(pow(2, 0.5) * v.VP, "0.000") + "Vp " +
                            F(pow(2, 0.5) * (2 * v.VP), "0.000") + "Vpp " + F(v.IP, "0.000") + "A");
     if (!(v.PWRP > 0))
-        f.setText("Text3", "Insert a proper power value!");
+        f.setText("Text3", kNoPower);
 
     f.setText("Text6", v.PWRSTR);
 }
@@ -106,7 +106,7 @@ void command5Click(ui::Form& f) {
                             F(pow(2, 0.5) * v.VI, "0.0") + "Vp " + F(pow(2, 0.5) * (2 * v.VI), "0.0") +
                             "Vpp");
     if (v.II == 0)
-        f.setText("Text19", "Insert a proper current value!");
+        f.setText("Text19", kNoCurrent);
 
     v.PWRSTR = powerText(v.PIC);
     f.setText("Text6", v.PWRSTR);

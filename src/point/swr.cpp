@@ -101,7 +101,7 @@ void command4Click(ui::Form& f) {
               F(abs(d.susceptance), "0.000") + " S";
     }
     if (!(d.reflectedPower > 0))
-        out = "Insert a proper Forward Power value!";
+        out = kNoForwardPower;
     v.shownLoad = load;
     f.setText("Text4", out);
     v.shownStamp = f.textStamp("Text4");

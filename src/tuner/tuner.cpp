@@ -139,9 +139,9 @@ std::string reportText(const ui::Form& f, const TunerVars& v) {
     std::string report = "Tuner Insertion Loss = " + F(v.TUNTRASSLOG, "0.0000") + " dB (" + F(v.TPP, "0.00") +
                          " %)" + "\r\n" + waves;
     if (!(v.RP > 0))
-        report = "Invalid Data: check all the S- Parameters.";
+        report = kInvalidData;
     if (v.EPLR == 0)
-        report = "Invalid Data: check all the S- Parameters.";
+        report = kInvalidData;
     if (!(v.TUNTRASSLOG > 0))
         report = "Tuner GAIN = " + F(abs(v.TUNTRASSLOG), "0.0000") + " dB (" + F(v.TPG, "0.00") + "%)" +
                  " CHECK DATA!" + "\r\n" + waves;

@@ -36,6 +36,9 @@ inline constexpr const char* kS12Im = "Text39";
 inline constexpr const char* kReport = "Text5";
 } // namespace names
 
+// What the report field holds in place of a report when the S-parameters give no power at the antenna.
+inline constexpr const char* kInvalidData = "Invalid Data: check all the S- Parameters.";
+
 // Window-level variables of the tuner calculation, kept between clicks. RP and TUNTRASSLOG are left as
 // they were when a click cannot form them, and the report then uses the kept values.
 struct TunerVars {

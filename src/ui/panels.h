@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -22,10 +23,19 @@ Point windowOrigin(const Form& f, const Control& c);
 // A model text (a caption, a result's name) as the window shows it: in its language.
 using ShownText = std::function<std::string(const std::string&)>;
 
-// All the results the window shows, as plain text for a log: each panel's caption, then each of its
-// results that holds a text, after the result's name ("name: text", or "name:" with the lines of a
-// result of more lines below it); lines end in a line feed, panels stand apart by an empty line. Empty when
-// no result stands. `shown` translates the captions and names (as they are when it is empty).
-std::string resultsText(const Form& f, const ShownText& shown = {});
+// A result that stands in the window, with the controls it was computed from.
+struct StandingResult {
+    std::string field;               // the result field
+    std::vector<std::string> inputs; // in the order they are copied: fields, drop-downs, option groups
+};
+
+// The standing results as plain text for a log: each panel's caption, then each of its results after the
+// inputs it was computed from. An input field or drop-down reads "name: text"; an option group reads
+// "caption: the chosen option", or, when the group has no caption, adds the chosen option to the line
+// before it (a unit: "Tensione V: 10 Vrms"). The result follows its name ("name: text", or "name:" with the
+// lines of a result of more lines below it). Lines end in a line feed; results and panels stand apart by an
+// empty line. Empty when none stands. `shown` translates the captions and names (as they are when empty).
+std::string resultsText(const Form& f, const std::vector<StandingResult>& results,
+                        const ShownText& shown = {});
 
 } // namespace ui

@@ -9,6 +9,7 @@
 #include "ui/window.h"
 #include "wiring/cables.h"
 #include "wiring/import.h"
+#include "wiring/results.h"
 
 namespace wiring {
 
@@ -18,10 +19,10 @@ namespace {
 
 // ---- the point calculator (left panel) ----------------------------------------------------------------
 void wirePoint(ui::Form& f) {
-    f.on("Command1", Event::Click, point::command1Click, "Text2");
-    f.on("Command2", Event::Click, point::command2Click, "Text3");
-    f.on("Command5", Event::Click, point::command5Click, "Text19");
-    f.on("Command4", Event::Click, point::command4Click, "Text4");
+    onCalculation(f, "Command1", point::command1Click, "Text2");
+    onCalculation(f, "Command2", point::command2Click, "Text3");
+    onCalculation(f, "Command5", point::command5Click, "Text19");
+    onCalculation(f, "Command4", point::command4Click, "Text4");
     for (const char* o : {"Option1", "Option2", "Option13"})
         f.on(o, Event::Click, ui::emptyOnClick("Text2"));
     for (const char* o : {"Option7", "Option8"})
@@ -30,8 +31,8 @@ void wirePoint(ui::Form& f) {
 
 // ---- the input-output comparison (upper right panel) ----------------------------------------------------
 void wireCompare(ui::Form& f) {
-    f.on("Command3", Event::Click, compare::command3Click, "Text5");
-    f.on("Command6", Event::Click, compare::command6Click, "Text5");
+    onCalculation(f, "Command3", compare::command3Click, "Text5");
+    onCalculation(f, "Command6", compare::command6Click, "Text5");
     for (const char* o : {"Option3", "Option4", "Option14", "Option5", "Option6", "Option15"})
         f.on(o, Event::Click, ui::emptyOnClick("Text5"));
 }
@@ -42,7 +43,7 @@ void wireTuner(ui::Form& f) {
     f.on("Text34", Event::LostFocus, tuner::text34LostFocus);
     f.on("Text33", Event::LostFocus, tuner::text33LostFocus);
     f.on("Text32", Event::LostFocus, tuner::text32LostFocus);
-    f.on("Command8", Event::Click, tuner::command8Click, "Text5");
+    onCalculation(f, "Command8", tuner::command8Click, "Text5");
 }
 
 // ---- the transmission line (bottom panel) -----------------------------------------------------------------

@@ -2,7 +2,6 @@
 #include "numeric/checked.h"
 #include "tools/formscript/formscript.h"
 #include "ui/form.h"
-#include "ui/panels.h"
 #include "wiring/wiring.h"
 
 #include <gtest/gtest.h>
@@ -281,27 +280,6 @@ TEST_F(SmallWindow, AResultStandsUntilItsFieldChanges) {
     EXPECT_FALSE(f.stands("B", 0)) << "nothing was kept";
     f.restart();
     EXPECT_NE(f.textStamp("A"), kept);
-}
-
-// What "Copia tutti i risultati" copies: each panel's caption, then its results after their names.
-TEST(RealWindow, ResultsTextHoldsThePanelsWithAResult) {
-    std::ostringstream out;
-    formscript::Session s(out);
-    const auto shown = [](const std::string& t) { return "<" + t + ">"; };
-    const std::string start = ui::resultsText(s.form(), shown);
-    EXPECT_EQ(start.find("<Calcolo di tensione, potenza, corrente, SWR>"), std::string::npos) << start;
-    for (const char* line :
-         {"type Text7 100", "type Text8 0", "type Text9 10", "click Command1", "click Command4"})
-        s.execute(line);
-    const std::string text = ui::resultsText(s.form(), shown);
-    const std::string& swr = s.form().text("Text4");
-    ASSERT_NE(swr.find("\r\n"), std::string::npos);
-    // The point panel first, a result of more lines below its name, the line panel after an empty line.
-    EXPECT_EQ(text.rfind("<Calcolo di tensione, potenza, corrente, SWR>\n<", 0), 0u) << text;
-    EXPECT_NE(text.find(">: " + s.form().text("Text2") + "\n"), std::string::npos) << text;
-    EXPECT_NE(text.find(">:\n" + swr.substr(0, swr.find('\r')) + "\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\n\n" + start), std::string::npos) << text;
-    EXPECT_EQ(text.find('\r'), std::string::npos);
 }
 
 TEST(FormScript, ErrorsNameTheLine) {

@@ -510,11 +510,6 @@ QMenu* QtWindow::resultMenu(QWidget* w) {
     return menu;
 }
 
-QString QtWindow::resultsText() const {
-    return QString::fromStdString(
-        ui::resultsText(form_, [](const std::string& text) { return windowText(text).toStdString(); }));
-}
-
 // What a screen reader says of the control: the model's name for it and, for a result field, that it is a
 // result and cannot be edited. The parts of a control (the edit line of the cable list, the scroll bars of
 // a multi-line field) carry the control's name. A frame is named by its caption: left unnamed, the toolkit

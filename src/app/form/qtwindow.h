@@ -46,9 +46,6 @@ class QtWindow : public QWidget {
     void setZoom(int percent);
     // The size of the form at a zoom.
     static QSize sizeAt(int percent);
-    // All the results the window shows, as plain text for a log: each panel's caption, then each of its
-    // results that holds a text, after the result's name. Empty when no result stands.
-    QString resultsText() const;
     // The context menu of a result field: "Copia", "Seleziona tutto".
     QMenu* resultMenu(QWidget* resultField);
 

@@ -3,6 +3,7 @@
 #include "app/i18n/language.h"
 #include "app/shell/icon.h"
 
+#include "wiring/results.h"
 #include "wiring/wiring.h"
 
 #include <QAction>
@@ -73,8 +74,10 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
     fileMenu_ = menuBar()->addMenu(QString());
-    copyAll_ = fileMenu_->addAction(
-        QString(), this, [this] { QGuiApplication::clipboard()->setText(formWindow_->resultsText()); });
+    copyAll_ = fileMenu_->addAction(QString(), this, [this] {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(wiring::resultsText(
+            form(), [](const std::string& text) { return windowText(text).toStdString(); })));
+    });
     copyAll_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     fileMenu_->addSeparator();
     quit_ = fileMenu_->addAction(QString(), this, &QWidget::close);
