@@ -137,7 +137,7 @@ set_tests_properties(qt.layout_test_fusion_style PROPERTIES
 # What a screen reader hears over the desktop's accessibility bus (AT-SPI): 15 radio buttons, no check
 # box, every input and button named. Skipped (not failed) where the AT-SPI tools are not installed.
 add_test(NAME qt.atspi COMMAND ${CMAKE_CURRENT_LIST_DIR}/atspi_test.sh $<TARGET_FILE:hamlinecalc>)
-set_tests_properties(qt.atspi PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 90)
+set_tests_properties(qt.atspi PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 400)
 
 # "Misura" > "Analizzatore..." against the stand-in analyser on a pseudo-terminal, in both languages.
 hlc_qt_test(analyser_dialog_test)
