@@ -79,11 +79,21 @@ std::vector<ui::StandingResult> standingResults(const ui::Form& f) {
     std::vector<ui::StandingResult> out;
     const auto& byField = f.vars<WrittenVars>().byField;
     for (const ui::Control& c : f.controls()) { // in the window's order
-        const auto written = byField.find(c.name);
-        if (written == byField.end() || !f.stands(c.name, written->second.stamp) || c.text.empty() ||
-            isMessage(c.text))
+        // The SWR and the tuner keep their own record, which also holds when the program computes them
+        // again after an import; the other calculations are known from their clicks.
+        std::string_view command;
+        if (c.name == point::names::kSwrResult) {
+            if (point::standingLoad(f))
+                command = "Command4";
+        } else if (c.name == tuner::names::kReport && tuner::standingResult(f)) {
+            command = "Command8";
+        } else if (const auto written = byField.find(c.name);
+                   written != byField.end() && f.stands(c.name, written->second.stamp)) {
+            command = written->second.command;
+        }
+        if (command.empty() || c.text.empty() || isMessage(c.text))
             continue;
-        out.push_back({c.name, calculationInputs().at(written->second.command)});
+        out.push_back({c.name, calculationInputs().at(command)});
     }
     if (line::standingRun(f) && !f.text(line::names::kResult).empty())
         out.push_back({line::names::kResult, lineInputs(f)});

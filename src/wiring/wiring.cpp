@@ -22,7 +22,7 @@ void wirePoint(ui::Form& f) {
     onCalculation(f, "Command1", point::command1Click, "Text2");
     onCalculation(f, "Command2", point::command2Click, "Text3");
     onCalculation(f, "Command5", point::command5Click, "Text19");
-    onCalculation(f, "Command4", point::command4Click, "Text4");
+    f.on("Command4", Event::Click, point::command4Click, "Text4");
     for (const char* o : {"Option1", "Option2", "Option13"})
         f.on(o, Event::Click, ui::emptyOnClick("Text2"));
     for (const char* o : {"Option7", "Option8"})
@@ -43,7 +43,7 @@ void wireTuner(ui::Form& f) {
     f.on("Text34", Event::LostFocus, tuner::text34LostFocus);
     f.on("Text33", Event::LostFocus, tuner::text33LostFocus);
     f.on("Text32", Event::LostFocus, tuner::text32LostFocus);
-    onCalculation(f, "Command8", tuner::command8Click, "Text5");
+    f.on("Command8", Event::Click, tuner::command8Click, "Text5");
 }
 
 // ---- the transmission line (bottom panel) -----------------------------------------------------------------

@@ -1,7 +1,10 @@
 // What "Copia tutti i risultati" copies: each standing result with the inputs it was computed from, and
 // nothing that is not a standing result.
 #include "tools/formscript/formscript.h"
+#include "touchstone/touchstone.h"
+#include "wiring/measure.h"
 #include "wiring/results.h"
+#include "wiring/wiring.h"
 
 #include <gtest/gtest.h>
 
@@ -121,4 +124,40 @@ TEST(CopyAll, LineResultWithItsInputs) {
     EXPECT_FALSE(has(w.copied(), "Cavo")) << w.copied();
     w.run({"type Text29 50"});
     EXPECT_EQ(w.copied(), "");
+}
+
+// A result the program computes again after a sweep of an analyser stands as the operator's click would:
+// the SWR and the tuner's loss are copied with the values the sweep wrote.
+TEST(CopyAll, ResultsComputedAgainAfterASweep) {
+    struct Quiet : ui::Ports {
+        void messageBox(const std::string&, const std::string&) override {}
+        void openDocument(const std::string&) override {}
+    } ports;
+    ui::Form f;
+    f.setPorts(&ports);
+    wiring::start(f);
+    for (const auto& [field, text] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"Text7", "100"},
+                                                                    {"Text8", "0"},
+                                                                    {"Text30", "0.1"},
+                                                                    {"Text34", "0"},
+                                                                    {"Text36", "0.1"},
+                                                                    {"Text37", "0"},
+                                                                    {"Text33", "0.9"},
+                                                                    {"Text32", "0"},
+                                                                    {"Text31", "0.1"},
+                                                                    {"Text35", "0"}})
+        f.userEdit(field, text);
+    f.userClick("Command4");
+    f.userClick("Command8");
+    const auto sweep = touchstone::parse("# MHz S RI R 50\n14 0.2 0.1\n", "ant.s1p");
+    ASSERT_TRUE(wiring::importFollowing(f, wiring::ImportTarget::Point, 14, sweep));
+    ASSERT_TRUE(wiring::importFollowing(f, wiring::ImportTarget::Antenna, 14, sweep));
+    ASSERT_NE(f.text("Text7"), "100");
+    const std::string all = wiring::resultsText(f);
+    EXPECT_TRUE(has(all, "R ohm: " + f.text("Text7") + "\nX ohm: " + f.text("Text8") + "\n")) << all;
+    EXPECT_TRUE(has(all, "\nSWR e dati ausiliari:\nSWR = ")) << all;
+    EXPECT_TRUE(has(all, "S Ant. parte reale: 0.2\nS Ant. parte immaginaria: 0.1\n")) << all;
+    EXPECT_TRUE(has(all, "Confronto input-output e perdite dell'accordatore:\nTuner Insertion Loss = "))
+        << all;
 }
