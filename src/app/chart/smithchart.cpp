@@ -144,12 +144,12 @@ class SmithChart : public QObject {
         chart_->setPicture(std::move(markers), picture_.linePath);
 
         // The band of a sweep imported into the line panel, moved along the line of the standing result.
-        band_.clear();
+        std::vector<chart::BandPoint> band;
         if (const touchstone::Network* sweep = wiring::lineSweep(f))
-            band_ = chart::band(f, *sweep);
+            band = chart::band(f, *sweep);
         std::vector<Complex> measured, moved;
         std::vector<BandSample> samples;
-        for (const chart::BandPoint& b : band_) {
+        for (const chart::BandPoint& b : band) {
             measured.push_back(b.measured);
             moved.push_back(b.moved);
             samples.push_back({b.mhz, b.swrMeasured, b.swrMoved, b.totalLossDb});
@@ -198,17 +198,29 @@ class SmithChart : public QObject {
 
     // Writes the moved sweep as formscript's `export` does: Touchstone 1.1, S11 on 50 ohm.
     void saveMovedSweep() {
-        // The band as the window stands now: a sweep dropped since the last picture is not saved.
-        refresh();
-        if (band_.empty())
+        // The band as the window stands now, not as last drawn: a sweep dropped since is not saved; nor is
+        // one dropped while the file dialog was open (an analyser sweeping on).
+        const auto bandNow = [this] {
+            const ui::Form& f = main_.form();
+            const touchstone::Network* sweep = wiring::lineSweep(f);
+            return sweep ? chart::band(f, *sweep) : std::vector<chart::BandPoint>{};
+        };
+        if (bandNow().empty())
             return;
         const QString path = QFileDialog::getSaveFileName(
             chart_, tr("Salva sweep spostato"), tr("spostato.s1p"), QStringLiteral("Touchstone (*.s1p)"));
         if (path.isEmpty())
             return;
+        const std::vector<chart::BandPoint> band = bandNow();
         const touchstone::Network* sweep = wiring::lineSweep(main_.form());
-        const std::string text = chart::movedTouchstone(
-            band_, sweep ? chart::bandComments(main_.form(), *sweep) : std::vector<std::string>{});
+        if (band.empty() || !sweep) {
+            QMessageBox::warning(
+                chart_, tr("Salva sweep spostato"),
+                tr("Lo sweep non vale più (sono stati digitati nuovi valori nel pannello della "
+                   "linea): nulla è stato salvato."));
+            return;
+        }
+        const std::string text = chart::movedTouchstone(band, chart::bandComments(main_.form(), *sweep));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             file.write(text.data(), qint64(text.size())) != qint64(text.size()))
@@ -221,7 +233,6 @@ class SmithChart : public QObject {
     ChartWindow* chart_ = nullptr;
     // What the window computed, as the chart shows it.
     chart::Picture picture_;
-    std::vector<chart::BandPoint> band_;
 };
 
 namespace {

@@ -467,6 +467,10 @@
         <source>spostato.s1p</source>
         <translation>moved.s1p</translation>
     </message>
+    <message>
+        <source>Lo sweep non vale più (sono stati digitati nuovi valori nel pannello della linea): nulla è stato salvato.</source>
+        <translation>The sweep no longer stands (new values were typed in the line panel): nothing was saved.</translation>
+    </message>
 </context>
 <context>
     <name>app::SmithChartView</name>
