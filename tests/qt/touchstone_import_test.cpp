@@ -201,6 +201,21 @@ class TouchstoneImportTest : public QObject {
         QVERIFY(d.note()->isVisible());
         d.frequency()->setCurrentText(QStringLiteral("144"));
         QVERIFY(!d.note()->isVisible());
+
+        // Shown for the point, then switched to the line: the dialog grows to hold the note whole above
+        // its buttons.
+        app::TouchstoneImportDialog point(sweep, 200, ImportTarget::Point);
+        point.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&point));
+        QVERIFY(!point.note()->isVisible());
+        point.targetButton(ImportTarget::Line)->setChecked(true);
+        QApplication::processEvents();
+        QLabel* note = point.note();
+        QVERIFY(note->isVisible());
+        QVERIFY2(note->height() >= note->heightForWidth(note->width()),
+                 qPrintable(
+                     QStringLiteral("%1 < %2").arg(note->height()).arg(note->heightForWidth(note->width()))));
+        QVERIFY(note->geometry().bottom() < point.findChild<QDialogButtonBox*>()->geometry().top());
     }
 
     // A refused file is a message box with the reader's text, and no dialog.

@@ -123,6 +123,9 @@ void TouchstoneImportDialog::showNote() {
                                 .arg(q(num::Shortest(*f)), q(num::Shortest(line::kCableDataMaxMhz)))
                           : QString());
     note_->setVisible(beyond);
+    // A shown dialog grows (or shrinks back) to hold the note's lines whole.
+    if (isVisible())
+        adjustSize();
 }
 
 ImportTarget TouchstoneImportDialog::target() const {
