@@ -341,7 +341,11 @@ void Form::setValue(std::string_view scrollBar, int v) {
 }
 
 void Form::setItems(std::string_view name, std::vector<std::string> items) {
-    writableControl(name).items = std::move(items);
+    Control& c = writableControl(name);
+    if (c.items == items)
+        return;
+    c.items = std::move(items);
+    notify(c, Property::Items);
 }
 
 void Form::messageBox(const std::string& title, const std::string& prompt) {

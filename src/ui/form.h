@@ -40,7 +40,7 @@ class Ports {
 };
 
 // Which property of a control the program changed, for the binding that mirrors it.
-enum class Property { Text, Enabled, Visible, Bold, FontSize, Value, Back };
+enum class Property { Text, Enabled, Visible, Bold, FontSize, Value, Back, Items };
 
 class Form {
   public:

@@ -86,11 +86,12 @@ void build(ui::Form& f) {
     f.on("Command7", Event::Click, ui::command7Click);
 }
 
-void start(ui::Form& f) {
+void start(ui::Form& f, bool sayCableFileProblem) {
     build(f);
     loadUserCables(f); // before Load: a restart finds the list as the start made it
     f.load();
-    showCableFileProblem(f);
+    if (sayCableFileProblem)
+        showCableFileProblem(f);
 }
 
 } // namespace wiring

@@ -672,6 +672,22 @@ void QtWindow::push(const ui::Control& c, ui::Property p) {
         } else if (auto* s = qobject_cast<QScrollBar*>(w))
             s->setValue(c.value);
         break;
+    case ui::Property::Items:
+        // The list anew (the user's cables after the catalog); the text typed or picked stays.
+        if (auto* b = qobject_cast<QComboBox*>(w)) {
+            const QSignalBlocker quiet(b);
+            QStringList items;
+            items.reserve(static_cast<qsizetype>(c.items.size()));
+            for (const auto& item : c.items)
+                items.append(QString::fromStdString(item));
+            b->clear();
+            b->addItems(items);
+            if (b->isEditable())
+                b->setEditText(QString::fromStdString(c.text));
+            else
+                b->setCurrentIndex(b->findText(QString::fromStdString(c.text)));
+        }
+        break;
     case ui::Property::Back: {
         const QPalette system = QApplication::palette(w);
         const QColor back = c.back == ui::BackColor::Highlight

@@ -3,6 +3,7 @@
 #include "app/i18n/language.h"
 #include "app/shell/icon.h"
 
+#include "wiring/cables.h"
 #include "wiring/results.h"
 #include "wiring/wiring.h"
 
@@ -33,7 +34,7 @@ constexpr QSize kDecoration(16, 48);
 MainWindow::MainWindow(const std::function<void(ui::Form&)>& beforeWidgets) {
     form_.setPorts(&ports_);
     form_.setDecimalSign(systemDecimalSign());
-    wiring::start(form_); // controls, handlers and Load
+    wiring::start(form_, false); // controls, handlers, the user's cables and Load
     if (beforeWidgets)
         beforeWidgets(form_);
 
@@ -205,6 +206,8 @@ void MainWindow::showEvent(QShowEvent* event) {
         shownOnce_ = true;
         // The window manager's frame is known only once the window is up: the size is fitted again.
         QTimer::singleShot(0, this, &MainWindow::fitWindowToForm);
+        // A cable file that could not be read is said over the window, once it stands.
+        QTimer::singleShot(0, this, [this] { wiring::showCableFileProblem(form_); });
     }
 }
 
