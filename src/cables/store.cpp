@@ -2,6 +2,7 @@
 
 #include "cables/file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -197,6 +198,16 @@ class Lock {
 void apply(const Change& change, std::vector<Cable>& cables) {
     for (const std::string& name : change.remove)
         std::erase_if(cables, [&](const Cable& c) { return c.line.name == name; });
+    for (const auto& [from, c] : change.rename) {
+        std::erase_if(cables,
+                      [&](const Cable& x) { return x.line.name == c.line.name && x.line.name != from; });
+        const auto at =
+            std::find_if(cables.begin(), cables.end(), [&](const Cable& x) { return x.line.name == from; });
+        if (at != cables.end())
+            *at = c;
+        else
+            cables.push_back(c);
+    }
     for (const Cable& c : change.put) {
         bool replaced = false;
         for (Cable& old : cables)

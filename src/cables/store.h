@@ -12,6 +12,7 @@
 #include "cables/cable.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cables {
@@ -32,6 +33,9 @@ struct Loaded {
 struct Change {
     std::vector<Cable> put;
     std::vector<std::string> remove;
+    // Renamed: the cable of the first name takes the second's place in the list under its new name (and
+    // data); a cable already called by the new name is replaced. When the first is gone, it is put.
+    std::vector<std::pair<std::string, Cable>> rename;
 };
 
 struct Saved {

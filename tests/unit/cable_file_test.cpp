@@ -151,7 +151,7 @@ TEST(CableStore, ASpoiledFileIsSetAsideBeforeASave) {
     EXPECT_EQ(l.problem.rfind(data.cableFile() + ", line 5: ", 0), 0u) << l.problem;
     EXPECT_EQ(testdata::readFile(data.cableFile()), spoiled); // reading changes nothing
 
-    const cables::Saved s = store.save({{cable("New")}, {}}, l.cables);
+    const cables::Saved s = store.save({{cable("New")}, {}, {}}, l.cables);
     ASSERT_TRUE(s.ok) << s.problem;
     EXPECT_EQ(names(s.cables), std::vector<std::string>{"New"});
     ASSERT_NE(s.setAside, "");
@@ -161,7 +161,7 @@ TEST(CableStore, ASpoiledFileIsSetAsideBeforeASave) {
     // Spoiled again in the same second: a second name, the first one kept.
     const std::string again = "garbage\n";
     testdata::writeFile(data.cableFile(), again);
-    const cables::Saved t = store.save({{cable("Newer")}, {}}, s.cables);
+    const cables::Saved t = store.save({{cable("Newer")}, {}, {}}, s.cables);
     ASSERT_TRUE(t.ok) << t.problem;
     EXPECT_NE(t.setAside, s.setAside);
     EXPECT_EQ(testdata::readFile(t.setAside), again);
@@ -174,7 +174,7 @@ TEST(CableStore, AnUnwritableFolderIsSaidAndNothingChanges) {
     testdata::DataFolder data;
     // A file where the program's folder should be: no user, not even root, can make the folder.
     testdata::writeFile(data.cables(), "not a folder");
-    const cables::Saved s = cables::Store(data.cables()).save({{cable("A")}, {}}, {});
+    const cables::Saved s = cables::Store(data.cables()).save({{cable("A")}, {}, {}}, {});
     EXPECT_FALSE(s.ok);
     EXPECT_NE(s.problem.find(data.cables()), std::string::npos) << s.problem;
     EXPECT_EQ(testdata::readFile(data.cables()), "not a folder");
@@ -185,7 +185,7 @@ TEST(CableStore, AnUnwritableFolderIsSaidAndNothingChanges) {
         testdata::writeFile(data.cableFile(), cables::writeCables({cable("Old")}));
         std::filesystem::permissions(data.cables(),
                                      std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        const cables::Saved r = cables::Store(data.cables()).save({{cable("A")}, {}}, {});
+        const cables::Saved r = cables::Store(data.cables()).save({{cable("A")}, {}, {}}, {});
         EXPECT_FALSE(r.ok);
         EXPECT_NE(r.problem.find("cannot be written"), std::string::npos) << r.problem;
         EXPECT_EQ(names(cables::Store(data.cables()).load().cables), std::vector<std::string>{"Old"});
@@ -196,11 +196,18 @@ TEST(CableStore, AnUnwritableFolderIsSaidAndNothingChanges) {
 TEST(CableStore, ChangesApplyToTheFileAsItIs) {
     testdata::DataFolder data;
     const cables::Store store(data.cables());
-    ASSERT_TRUE(store.save({{cable("A"), cable("B"), cable("C")}, {}}, {}).ok);
-    const auto s = store.save({{cable("B", 75)}, {"A"}}, {});
+    ASSERT_TRUE(store.save({{cable("A"), cable("B"), cable("C")}, {}, {}}, {}).ok);
+    const auto s = store.save({{cable("B", 75)}, {"A"}, {}}, {});
     ASSERT_TRUE(s.ok);
     EXPECT_EQ(names(s.cables), (std::vector<std::string>{"B", "C"}));
     EXPECT_EQ(s.cables[0].line.Z0, 75);
+    // Renamed, a cable keeps its place; a cable already called by the new name gives way.
+    const auto r = store.save({{cable("D")}, {}, {{"B", cable("C2")}}}, {});
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(names(r.cables), (std::vector<std::string>{"C2", "C", "D"}));
+    const auto t = store.save({{}, {}, {{"C2", cable("D", 60)}}}, {});
+    EXPECT_EQ(names(t.cables), (std::vector<std::string>{"D", "C"}));
+    EXPECT_EQ(t.cables[0].line.Z0, 60);
     // No temporary file is left behind.
     int files = 0;
     for (const auto& e : std::filesystem::directory_iterator(data.cables()))
@@ -216,7 +223,7 @@ TEST(CableStore, TwoWritersKeepEachOthersCables) {
         const cables::Store store(data.cables()); // its own lock descriptor, as another program has
         std::vector<cables::Cable> known;
         for (int i = 0; i < kEach; ++i) {
-            const auto s = store.save({{cable(prefix + std::to_string(i))}, {}}, known);
+            const auto s = store.save({{cable(prefix + std::to_string(i))}, {}, {}}, known);
             ASSERT_TRUE(s.ok) << s.problem;
             known = s.cables;
         }
@@ -239,12 +246,12 @@ TEST(CableStore, TwoWritersKeepEachOthersCables) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         const int before = cables::lockWaitMilliseconds;
         cables::lockWaitMilliseconds = 200;
-        const auto s = cables::Store(data.cables()).save({{cable("late")}, {}}, {});
+        const auto s = cables::Store(data.cables()).save({{cable("late")}, {}, {}}, {});
         cables::lockWaitMilliseconds = before;
         EXPECT_FALSE(s.ok);
         EXPECT_NE(s.problem.find("lock"), std::string::npos) << s.problem;
         ::waitpid(holder, nullptr, 0);
-        EXPECT_TRUE(cables::Store(data.cables()).save({{cable("late")}, {}}, {}).ok);
+        EXPECT_TRUE(cables::Store(data.cables()).save({{cable("late")}, {}, {}}, {}).ok);
     }
 }
 

@@ -77,7 +77,7 @@ void add(ui::Form& f, std::string_view rest, std::ostream& out) {
         return;
     }
     c.line.k = cables::fromDbPer100ft(fit.k0, fit.k1, fit.k2);
-    if (!wiring::saveCables(f, {{c}, {}}))
+    if (!wiring::saveCables(f, {{c}, {}, {}}))
         return;
     out << "cable| " << c.line.name << ' ' << cables::sixDigits(fit.k0) << ' ' << cables::sixDigits(fit.k1)
         << ' ' << cables::sixDigits(fit.k2) << '\n';
@@ -98,7 +98,7 @@ void remove(ui::Form& f, std::string_view rest) {
     name = first == std::string::npos ? "" : name.substr(first, name.find_last_not_of(' ') - first + 1);
     for (const cables::Cable& c : wiring::userCables(f))
         if (c.line.name == name) {
-            wiring::saveCables(f, {{}, {name}});
+            wiring::saveCables(f, {{}, {name}, {}});
             return;
         }
     wiring::showRefusal(f, Refusal("Name", "There is no cable of yours called \"" + name + "\"."));
@@ -144,7 +144,7 @@ void measure(ui::Form& f, std::string_view rest, std::ostream& out) {
     c.line.Z0 = m.z0;
     c.line.VF = m.vf;
     c.line.k = cables::fromDbPer100ft(0, m.k1, m.k2);
-    if (!wiring::saveCables(f, {{c}, {}}))
+    if (!wiring::saveCables(f, {{c}, {}, {}}))
         return;
     out << "cable| measured " << c.line.name << ' ' << cables::sixDigits(m.z0) << ' '
         << cables::sixDigits(m.vf) << " 0 " << cables::sixDigits(m.k1) << ' ' << cables::sixDigits(m.k2)
