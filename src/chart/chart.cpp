@@ -140,6 +140,17 @@ LineFields lineFields(const ui::Form& f) {
     return {field(line::names::kMhz), field(line::names::kTransceiverOhm)};
 }
 
+std::optional<double> lineLengthMetres(const ui::Form& f) {
+    const line::LineVars* run = line::standingRun(f);
+    if (!run)
+        return std::nullopt;
+    try {
+        return line::shiftMetres(run->shownInput).value();
+    } catch (const num::ArithFault&) {
+        return std::nullopt;
+    }
+}
+
 std::vector<BandPoint> band(const ui::Form& f, const touchstone::Network& sweep) {
     std::vector<BandPoint> out;
     const line::LineVars* run = line::standingRun(f);

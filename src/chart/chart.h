@@ -68,6 +68,10 @@ struct LineFields {
 };
 LineFields lineFields(const ui::Form& f);
 
+// The physical length of line between the measured point and the far point of the result standing in the
+// line panel, in metres; nothing while no result stands.
+std::optional<double> lineLengthMetres(const ui::Form& f);
+
 // The impedance along the line `in` by a model: the same computation at shifts at most one degree apart,
 // from the measured point to the far point `far` (the end of the run, as the panel computed it).
 std::vector<Complex> linePath(const line::LineInput& in, Complex far, line::LineModel model);

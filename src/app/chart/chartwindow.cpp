@@ -170,6 +170,10 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     leftLayout->addLayout(modelRow);
     leftLayout->addWidget(chart_, 1);
     leftLayout->addWidget(readout_);
+    lineLength_ = new QLabel;
+    lineLength_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lineLength_->hide();
+    leftLayout->addWidget(lineLength_);
 
     tabs_ = new QTabWidget;
     tabs_->addTab(buildMatchPage(), QString());
@@ -202,6 +206,23 @@ void ChartWindow::showEvent(QShowEvent* event) {
     split_->setSizes({total - pages, pages});
 }
 
+void ChartWindow::setLineLength(std::optional<double> metres, char decimalSign) {
+    lineMetres_ = metres;
+    lineSign_ = decimalSign;
+    showLineLength();
+}
+
+void ChartWindow::showLineLength() {
+    lineLength_->setVisible(lineMetres_.has_value());
+    if (!lineMetres_)
+        return;
+    // Metres with 2 decimals as the panel shows them, and feet, with the results' decimal sign.
+    lineLength_->setText(
+        tr("Linea: %1 m (%2 ft) dal punto misurato al punto lontano")
+            .arg(QString::fromStdString(num::Format(*lineMetres_, "0.00", lineSign_)),
+                 QString::fromStdString(num::Format(*lineMetres_ / 0.3048, "0.00", lineSign_))));
+}
+
 void ChartWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
@@ -214,6 +235,8 @@ void ChartWindow::retranslate() {
     setWindowTitle(tr("Carta di Smith"));
     setAccessibleName(tr("Carta di Smith"));
     readout_->setAccessibleName(tr("Lettura al cursore"));
+    lineLength_->setAccessibleName(tr("Lunghezza della linea"));
+    showLineLength();
     referenceLabel_->setText(tr("&Rif. (ohm):"));
     reference_->setAccessibleName(tr("Impedenza di riferimento della carta (ohm)"));
     admittance_->setText(tr("Griglia &ammettenze"));

@@ -54,6 +54,10 @@ class ChartWindow : public QWidget {
     SmithChartView* chart() const { return chart_; }
     BandPlotView* plots() const { return plots_; }
     QLabel* readoutLabel() const { return readout_; }
+    // The length of line of the result standing in the line panel, in metres and feet under the chart;
+    // hidden while none stands.
+    void setLineLength(std::optional<double> metres, char decimalSign = '.');
+    QLabel* lineLengthLabel() const { return lineLength_; }
     QLineEdit* referenceEdit() const { return reference_; }
     QTabWidget* tabs() const { return tabs_; }
 
@@ -108,6 +112,7 @@ class ChartWindow : public QWidget {
     void showLineModel();
     void fitMinimumWidths();
     QString designToolTip(const DesignRow& design) const;
+    void showLineLength();
     QWidget* buildMatchPage();
     QWidget* buildBandPage();
     void designSelected();
@@ -117,6 +122,9 @@ class ChartWindow : public QWidget {
     SmithChartView* chart_;
     BandPlotView* plots_ = nullptr;
     QLabel* readout_;
+    QLabel* lineLength_ = nullptr;
+    std::optional<double> lineMetres_;
+    char lineSign_ = '.';
     QLineEdit* reference_;
     QCheckBox* admittance_;
     QCheckBox* swrCircles_;

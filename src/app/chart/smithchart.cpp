@@ -160,6 +160,7 @@ class SmithChart : public QObject {
                                                               : ChartWindow::NoBand::NoSweep);
         chart_->setBand(std::move(measured), std::move(moved), std::move(samples), line.mhz);
         chart_->setLineValues(line.mhz, line.transceiverOhm);
+        chart_->setLineLength(chart::lineLengthMetres(f), f.decimalSign());
         designs();
     }
 
