@@ -30,9 +30,10 @@ hlc_app_room(chart LAYER 8 USES app_shell chart Qt6::Svg PRIVATE_USES match wiri
 hlc_app_room(help LAYER 8 USES app_shell)
 hlc_app_room(import LAYER 8 USES app_shell touchstone wiring)
 hlc_app_room(analyser LAYER 8 USES app_shell analyser touchstone PRIVATE_USES wiring)
+hlc_app_room(cables LAYER 8 USES app_shell cables PRIVATE_USES wiring touchstone)
 
 # The composition root; the Qt tests and the benchmarks link it to reach every room.
-hlc_app_room(root LAYER 9 TARGET hamlinecalc_app USES app_shell app_chart app_help app_import app_analyser)
+hlc_app_room(root LAYER 9 TARGET hamlinecalc_app USES app_shell app_chart app_help app_import app_analyser app_cables)
 
 add_executable(hamlinecalc ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(hamlinecalc PRIVATE hamlinecalc_app hlc_options)

@@ -15,13 +15,14 @@ class MainWindowTest : public QObject {
     void menusInItalian() {
         Started s;
         const QList<QAction*> menus = s.mainWindow->menuBar()->actions();
-        QCOMPARE(menus.size(), 5);
+        QCOMPARE(menus.size(), 6);
         QCOMPARE(menus[0]->menu(), s.mainWindow->fileMenu());
         QCOMPARE(menus[1]->menu(), s.mainWindow->viewMenu());
         QCOMPARE(menus[2]->text(), QStringLiteral("&Misura"));
         QCOMPARE(menus[2]->menu()->actions().front()->text(), QStringLiteral("Analizzatore..."));
-        QCOMPARE(menus[3]->text(), QStringLiteral("Lin&gua / Language"));
-        QCOMPARE(menus[4]->menu(), s.mainWindow->helpMenu());
+        QCOMPARE(menus[3]->text(), QStringLiteral("Cavi"));
+        QCOMPARE(menus[4]->text(), QStringLiteral("Lin&gua / Language"));
+        QCOMPARE(menus[5]->menu(), s.mainWindow->helpMenu());
         QCOMPARE(s.mainWindow->fileMenu()->title(), QStringLiteral("&File"));
         QCOMPARE(s.mainWindow->viewMenu()->title(), QStringLiteral("&Visualizza"));
         QCOMPARE(s.mainWindow->helpMenu()->title(), QStringLiteral("A&iuto"));

@@ -146,3 +146,10 @@ add_test(NAME qt.analyser_dialog_test COMMAND analyser_dialog_test)
 add_test(NAME qt.analyser_dialog_test_en COMMAND analyser_dialog_test)
 set_tests_properties(qt.analyser_dialog_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 set_tests_properties(qt.analyser_dialog_test_en PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HLC_TEST_LANGUAGE=en")
+
+# The user's cables: the "Cavi" menu, the manager, the measurement from a sweep file, import and export.
+hlc_qt_test(cable_manager_test)
+target_link_libraries(cable_manager_test PRIVATE app_cables wiring cables)
+target_compile_definitions(cable_manager_test PRIVATE HLC_TOUCHSTONE_DIR="${CMAKE_SOURCE_DIR}/tests/touchstone")
+add_test(NAME qt.cable_manager_test COMMAND cable_manager_test)
+set_tests_properties(qt.cable_manager_test PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

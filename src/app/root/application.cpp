@@ -1,6 +1,7 @@
 #include "app/root/application.h"
 
 #include "app/analyser/analyserdialog.h"
+#include "app/cables/cablemanager.h"
 #include "app/chart/smithchart.h"
 #include "app/help/help.h"
 #include "app/i18n/language.h"
@@ -21,6 +22,7 @@ std::unique_ptr<MainWindow> buildApplicationWindow(const std::function<void(ui::
     installTouchstoneImport(*window);
     installSmithChart(*window);
     installAnalyser(*window);
+    installCableManager(*window);
     installHelp(*window);
     addLanguageMenu(window->menuBar(), window->helpMenu()->menuAction());
     return window;
