@@ -144,6 +144,200 @@
     </message>
 </context>
 <context>
+    <name>app::CableManagerDialog</name>
+    <message>
+        <source>%1 MHz: %2 dB/100 m (%3 dB/100 ft)</source>
+        <translation>%1 MHz: %2 dB/100 m (%3 dB/100 ft)</translation>
+    </message>
+    <message>
+        <source>Perdita adattata:</source>
+        <translation>Matched loss:</translation>
+    </message>
+    <message>
+        <source>Cavi</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>I &amp;tuoi cavi:</source>
+        <translation>&amp;Your cables:</translation>
+    </message>
+    <message>
+        <source>I tuoi cavi</source>
+        <translation>Your cables</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>&amp;Misura da sweep...</source>
+        <translation>&amp;Measure from sweep...</translation>
+    </message>
+    <message>
+        <source>&amp;Importa...</source>
+        <translation>&amp;Import...</translation>
+    </message>
+    <message>
+        <source>Es&amp;porta...</source>
+        <translation>Ex&amp;port...</translation>
+    </message>
+    <message>
+        <source>Aggiunge i cavi di un file di cavi (un cavo con lo stesso nome è sostituito).</source>
+        <translation>Adds the cables of a cable file (a cable of the same name is replaced).</translation>
+    </message>
+    <message>
+        <source>Salva i tuoi cavi in un file da condividere.</source>
+        <translation>Saves your cables in a file to share.</translation>
+    </message>
+    <message>
+        <source>dB/100 m</source>
+        <translation>dB/100 m</translation>
+    </message>
+    <message>
+        <source>dB/100 ft</source>
+        <translation>dB/100 ft</translation>
+    </message>
+    <message>
+        <source>N&amp;ome:</source>
+        <translation>N&amp;ame:</translation>
+    </message>
+    <message>
+        <source>&amp;Z0 (ohm):</source>
+        <translation>&amp;Z0 (ohm):</translation>
+    </message>
+    <message>
+        <source>&amp;V.F.:</source>
+        <translation>&amp;V.F.:</translation>
+    </message>
+    <message>
+        <source>Perdite della scheda tecnica in:</source>
+        <translation>Datasheet losses in:</translation>
+    </message>
+    <message>
+        <source>Nome del cavo</source>
+        <translation>Cable name</translation>
+    </message>
+    <message>
+        <source>Impedenza Z0 (ohm)</source>
+        <translation>Impedance Z0 (ohm)</translation>
+    </message>
+    <message>
+        <source>Fattore di velocità</source>
+        <translation>Velocity factor</translation>
+    </message>
+    <message>
+        <source>Unità delle perdite</source>
+        <translation>Unit of the losses</translation>
+    </message>
+    <message>
+        <source>Punti della scheda tecnica</source>
+        <translation>Datasheet points</translation>
+    </message>
+    <message>
+        <source>&amp;Salva cavo</source>
+        <translation>&amp;Save cable</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Eliminare il cavo &quot;%1&quot;?</source>
+        <translation>Remove the cable "%1"?</translation>
+    </message>
+    <message>
+        <source>Importa cavi</source>
+        <translation>Import Cables</translation>
+    </message>
+    <message>
+        <source>File di cavi (*.txt);;Tutti i file (*)</source>
+        <translation>Cable files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Esporta cavi</source>
+        <translation>Export Cables</translation>
+    </message>
+    <message>
+        <source>cavi.txt</source>
+        <translation>cables.txt</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Perdita (%1)</source>
+        <translation>Loss (%1)</translation>
+    </message>
+    <message>
+        <source>= %1</source>
+        <translation>= %1</translation>
+    </message>
+    <message>
+        <source>= dB/100 ft</source>
+        <translation>= dB/100 ft</translation>
+    </message>
+    <message>
+        <source>Z0 %1 ohm, V.F. %2</source>
+        <translation>Z0 %1 ohm, V.F. %2</translation>
+    </message>
+    <message>
+        <source>Misurato: %1 m (%2 ft), estremo %3%4</source>
+        <translation>Measured: %1 m (%2 ft), far end %3%4</translation>
+    </message>
+    <message>
+        <source>aperto</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>in corto</source>
+        <translation>shorted</translation>
+    </message>
+    <message>
+        <source>Perdita dal file dei cavi, senza punti della scheda tecnica.</source>
+        <translation>Loss from the cable file, without datasheet points.</translation>
+    </message>
+    <message>
+        <source>K0 = %1, K1 = %2, K2 = %3 (dB/100 ft)</source>
+        <translation>K0 = %1, K1 = %2, K2 = %3 (dB/100 ft)</translation>
+    </message>
+    <message>
+        <source>Scarto dalla scheda tecnica: RMS %1 dB/100 m (%2 dB/100 ft), massimo %3 dB/100 m (%4 dB/100 ft)</source>
+        <translation>Residual from the datasheet: RMS %1 dB/100 m (%2 dB/100 ft), largest %3 dB/100 m (%4 dB/100 ft)</translation>
+    </message>
+    <message>
+        <source>Con K0 la perdita sarebbe negativa: adattati solo K1 e K2.</source>
+        <translation>With K0 the loss would be negative: only K1 and K2 fitted.</translation>
+    </message>
+    <message>
+        <source>Salva cavo</source>
+        <translation>Save Cable</translation>
+    </message>
+    <message>
+        <source>Hai già un cavo &quot;%1&quot;: sostituirlo?</source>
+        <translation>You already have a cable "%1": replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>app::CablesMenu</name>
+    <message>
+        <source>Cavi</source>
+        <translation>Cables</translation>
+    </message>
+    <message>
+        <source>Gestione cavi...</source>
+        <translation>Manage Cables...</translation>
+    </message>
+    <message>
+        <source>Misura da sweep...</source>
+        <translation>Measure from Sweep...</translation>
+    </message>
+</context>
+<context>
     <name>app::ChartWindow</name>
     <message>
         <source>Carta di Smith</source>
@@ -325,6 +519,14 @@
         <source>Calcola la linea nel suo pannello per vedere la banda dello sweep importato.</source>
         <translation>Compute the line in its panel to see the band of the imported sweep.</translation>
     </message>
+    <message>
+        <source>Linea: %1 m (%2 ft) dal punto misurato al punto lontano</source>
+        <translation>Line: %1 m (%2 ft) from the measured point to the far point</translation>
+    </message>
+    <message>
+        <source>Lunghezza della linea</source>
+        <translation>Length of the line</translation>
+    </message>
 </context>
 <context>
     <name>app::GuideWindow</name>
@@ -428,6 +630,117 @@
     </message>
 </context>
 <context>
+    <name>app::MeasureDialog</name>
+    <message>
+        <source>Misura da sweep</source>
+        <translation>Measure from Sweep</translation>
+    </message>
+    <message>
+        <source>Uno sweep a una porta dell&apos;ingresso del cavo, con l&apos;altro estremo aperto o in corto, e la lunghezza fisica del cavo. Lo sweep deve mostrare almeno due risonanze.</source>
+        <translation>A one-port sweep of the cable's input, with its other end open or shorted, and the cable's physical length. The sweep must show at least two resonances.</translation>
+    </message>
+    <message>
+        <source>File dello sweep</source>
+        <translation>Sweep file</translation>
+    </message>
+    <message>
+        <source>Sf&amp;oglia...</source>
+        <translation>Br&amp;owse...</translation>
+    </message>
+    <message>
+        <source>&amp;File Touchstone:</source>
+        <translation>Touchstone &amp;file:</translation>
+    </message>
+    <message>
+        <source>Lunghezza del cavo</source>
+        <translation>Cable length</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>Unità della lunghezza</source>
+        <translation>Unit of the length</translation>
+    </message>
+    <message>
+        <source>&amp;Lunghezza:</source>
+        <translation>&amp;Length:</translation>
+    </message>
+    <message>
+        <source>&amp;aperto</source>
+        <translation>&amp;open</translation>
+    </message>
+    <message>
+        <source>in &amp;corto</source>
+        <translation>&amp;shorted</translation>
+    </message>
+    <message>
+        <source>Altro estremo:</source>
+        <translation>Other end:</translation>
+    </message>
+    <message>
+        <source>&amp;Misura</source>
+        <translation>&amp;Measure</translation>
+    </message>
+    <message>
+        <source>Nome del cavo</source>
+        <translation>Cable name</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Salva cavo</source>
+        <translation>&amp;Save cable</translation>
+    </message>
+    <message>
+        <source>Sweep del cavo</source>
+        <translation>Sweep of the Cable</translation>
+    </message>
+    <message>
+        <source>File Touchstone (*.s1p *.S1P);;Tutti i file (*)</source>
+        <translation>Touchstone files (*.s1p *.S1P);;All files (*)</translation>
+    </message>
+    <message>
+        <source>= %1 m</source>
+        <translation>= %1 m</translation>
+    </message>
+    <message>
+        <source>= %1 ft</source>
+        <translation>= %1 ft</translation>
+    </message>
+    <message>
+        <source>Z0 = %1 ohm, V.F. = %2, K1 = %3, K2 = %4 (dB/100 ft; K0 = 0)</source>
+        <translation>Z0 = %1 ohm, V.F. = %2, K1 = %3, K2 = %4 (dB/100 ft; K0 = 0)</translation>
+    </message>
+    <message>
+        <source>%1 MHz %2 dB/100 m (%3 dB/100 ft)</source>
+        <translation>%1 MHz %2 dB/100 m (%3 dB/100 ft)</translation>
+    </message>
+    <message>
+        <source>Perdita adattata: %1</source>
+        <translation>Matched loss: %1</translation>
+    </message>
+    <message>
+        <source>%1 risonanze; scarto dal modello del coefficiente di riflessione: RMS %2, massimo %3</source>
+        <translation>%1 resonances; residual of the reflection coefficient from the model: RMS %2, largest %3</translation>
+    </message>
+    <message>
+        <source>Salva cavo</source>
+        <translation>Save Cable</translation>
+    </message>
+    <message>
+        <source>Hai già un cavo &quot;%1&quot;: sostituirlo?</source>
+        <translation>You already have a cable "%1": replace it?</translation>
+    </message>
+</context>
+<context>
     <name>app::QtPorts</name>
     <message>
         <source>Guida</source>
@@ -517,6 +830,33 @@
     <message>
         <source>Modello della linea: %1</source>
         <translation>Line model: %1</translation>
+    </message>
+</context>
+<context>
+    <name>app::SweepPlot</name>
+    <message>
+        <source>Sweep e modello</source>
+        <translation>Sweep and model</translation>
+    </message>
+    <message>
+        <source>Nessuna misura</source>
+        <translation>No measurement</translation>
+    </message>
+    <message>
+        <source>%1 MHz</source>
+        <translation>%1 MHz</translation>
+    </message>
+    <message>
+        <source>Re S11 misurato</source>
+        <translation>measured Re S11</translation>
+    </message>
+    <message>
+        <source>Im S11 misurato</source>
+        <translation>measured Im S11</translation>
+    </message>
+    <message>
+        <source>modello (tratteggiato)</source>
+        <translation>model (dashed)</translation>
     </message>
 </context>
 <context>
