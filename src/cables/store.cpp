@@ -198,7 +198,9 @@ class Lock {
 void apply(const Change& change, std::vector<Cable>& cables) {
     for (const std::string& name : change.remove)
         std::erase_if(cables, [&](const Cable& c) { return c.line.name == name; });
-    for (const auto& [from, c] : change.rename) {
+    for (const auto& rename : change.rename) {
+        const std::string& from = rename.first;
+        const Cable& c = rename.second;
         std::erase_if(cables,
                       [&](const Cable& x) { return x.line.name == c.line.name && x.line.name != from; });
         const auto at =
