@@ -1,11 +1,8 @@
 // A sweep saved as a Touchstone file, and a save that never leaves half a file behind.
 #include "analyser/analyser.h"
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace analyser {
 
@@ -24,34 +21,8 @@ std::string touchstoneText(const touchstone::Network& sweep, const DeviceInfo& d
 }
 
 std::string saveFile(const std::string& path, const std::string& text) {
-    static std::atomic<unsigned> counter{0};
-    const std::string temp = path + ".saving-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return std::strerror(errno);
-    std::size_t done = 0;
-    int error = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            error = n < 0 ? errno : EIO;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (!error && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && !error)
-        error = errno;
-    if (!error && ::rename(temp.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error) {
-        ::unlink(temp.c_str());
-        return std::strerror(error);
-    }
-    return {};
+    const touchstone::SaveFault fault = touchstone::saveWhole(path, text);
+    return fault.error ? std::strerror(fault.error) : std::string();
 }
 
 } // namespace analyser

@@ -1,6 +1,7 @@
 #include "cables/store.h"
 
 #include "cables/file.h"
+#include "touchstone/touchstone.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -84,46 +85,13 @@ bool readAll(const std::string& path, std::string& bytes, int& err) {
     return true;
 }
 
-bool writeAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Writes `text` into a new file beside `path`, flushes it to the disk and renames it over `path`; "" or
-// the sentence that says why it could not.
+// Saves the file whole or not at all; "" or the sentence that says why it could not.
 std::string atomicWrite(const std::string& path, const std::string& text) {
-    const std::string folder = parentOf(path);
-    std::string temp = path + ".tmp-XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        return "The folder " + folder + " cannot be written (" + reason(errno) + ").";
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 0777) : 0644;
-    int err = 0;
-    if (::fchmod(fd, mode) != 0 || !writeAll(fd, text) || ::fsync(fd) != 0)
-        err = errno ? errno : EIO;
-    if (::close(fd) != 0 && !err)
-        err = errno;
-    if (!err && ::rename(temp.c_str(), path.c_str()) != 0)
-        err = errno;
-    if (err) {
-        ::unlink(temp.c_str());
-        return "The file " + path + " cannot be written (" + reason(err) + ").";
-    }
-    // The rename itself reaches the disk with the folder.
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    const touchstone::SaveFault fault = touchstone::saveWhole(path, text);
+    if (fault.folder)
+        return "The folder " + parentOf(path) + " cannot be written (" + reason(fault.error) + ").";
+    if (fault.error)
+        return "The file " + path + " cannot be written (" + reason(fault.error) + ").";
     return "";
 }
 

@@ -81,4 +81,13 @@ std::string writeOnePortRIHz(const std::vector<std::pair<double /*hz*/, Complex 
 // A frequency in MHz with 6 significant digits and its unit: "14.2 MHz".
 std::string mhzText(double hz);
 
+// Writes `text` into a new file beside `path`, flushes it to the disk and renames it over `path`, so that
+// a failed save leaves the old file as it was. `error` is 0 when saved, else the errno of the failure;
+// `folder` is true when no file could be made in the folder at all.
+struct SaveFault {
+    int error = 0;
+    bool folder = false;
+};
+SaveFault saveWhole(const std::string& path, const std::string& text);
+
 } // namespace touchstone
