@@ -36,6 +36,11 @@ QString digits(double v, int n = 4) {
     return q(num::Significant(v, n));
 }
 
+// A residual can be as small as the sweep's own rounding: "4.05e-10", not a row of zeros.
+QString residual(double v) {
+    return q(num::Significant(v, 3, '.', num::Notation::General));
+}
+
 } // namespace
 
 // ---- the plot ------------------------------------------------------------------------------------------
@@ -281,7 +286,7 @@ bool MeasureDialog::measure() {
         QLatin1Char('\n') + tr("%1 risonanze; scarto dal modello del coefficiente di riflessione: RMS %2, "
                                "massimo %3")
                                 .arg(r.resonances)
-                                .arg(digits(r.rms, 3), digits(r.max, 3));
+                                .arg(residual(r.rms), residual(r.max));
     result_->setText(text);
     std::vector<double> mhz;
     std::vector<std::complex<double>> measured, model;
