@@ -171,6 +171,23 @@ const touchstone::Network* lineSweep(const ui::Form& f) {
     return f.vars<ImportVars>().lineSweep.get();
 }
 
+namespace {
+struct AnalyserVars {
+    std::shared_ptr<const touchstone::Network> last;
+    bool operator==(const AnalyserVars& o) const {
+        return last == o.last || (last && o.last && *last == *o.last);
+    }
+};
+} // namespace
+
+void keepAnalyserSweep(ui::Form& f, const touchstone::Network& sweep) {
+    f.vars<AnalyserVars>().last = std::make_shared<const touchstone::Network>(sweep);
+}
+
+const touchstone::Network* analyserSweep(const ui::Form& f) {
+    return f.vars<AnalyserVars>().last.get();
+}
+
 void dropLineSweep(ui::Form& f) {
     ImportVars& v = f.vars<ImportVars>();
     if (v.lineSweep)

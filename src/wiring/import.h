@@ -51,6 +51,11 @@ void showRefusedFile(ui::Form& f, const touchstone::Error& e);
 // sweep no longer belongs to it.
 const touchstone::Network* lineSweep(const ui::Form& f);
 
+// The analyser's last finished sweep, whichever panel it went to: a cable's measurement can take it as
+// it would take the same sweep saved to a file.
+void keepAnalyserSweep(ui::Form& f, const touchstone::Network& sweep);
+const touchstone::Network* analyserSweep(const ui::Form& f);
+
 // The panels a file dropped on the window goes to, each by its frame, innermost first (a frame inside
 // another comes before it): the drop picks the first whose frame lies under the drop point.
 const std::vector<std::pair<const char*, ImportTarget>>& importPanels();

@@ -8,6 +8,7 @@
 #include "app/shell/mainwindow.h"
 #include "harness.h"
 #include "tools/vnasim/vnasim.h"
+#include "wiring/import.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -103,6 +104,9 @@ class AnalyserDialogTest : public QObject {
         QCOMPARE(chart->chart()->content().movedSweep.size(), size_t(801));
         QVERIFY(d->saveButton()->isEnabled());
         QCOMPARE(d->lastSweep()->samples.size(), size_t(801));
+        // Kept for a cable's measurement too.
+        QVERIFY(wiring::analyserSweep(s.form));
+        QCOMPARE(wiring::analyserSweep(s.form)->samples.size(), size_t(801));
     }
 
     // Continuous sweeping into the point panel: sweeps follow one another while the window keeps working,

@@ -9,7 +9,9 @@
 #include "cables/fit.h"
 #include "harness.h"
 #include "line/line.h"
+#include "touchstone/touchstone.h"
 #include "wiring/cables.h"
+#include "wiring/import.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -224,6 +226,42 @@ class CableManagerTest : public QObject {
         QVERIFY(!wrong.measure());
         QCOMPARE(op.seen().at(0).title, QStringLiteral("Cable Sweep"));
         QVERIFY(!wrong.saveButton()->isEnabled());
+    }
+
+    // The analyser's last sweep taken instead of a file: the same cable as from the file it would save;
+    // a file typed afterwards is read instead.
+    void measuredFromTheAnalysersSweep() {
+        Started s;
+        harness::Operator op;
+        {
+            app::MeasureDialog none(*s.mainWindow, s.mainWindow.get());
+            QVERIFY(!none.fromAnalyserButton()->isEnabled());
+        }
+        wiring::keepAnalyserSweep(s.form,
+                                  touchstone::readFile(HLC_TOUCHSTONE_DIR "/cable-rg58-open-20m.s1p"));
+        app::MeasureDialog d(*s.mainWindow, s.mainWindow.get());
+        d.show();
+        QVERIFY(d.fromAnalyserButton()->isEnabled());
+        d.fromAnalyserButton()->click();
+        QVERIFY2(d.fileEdit()->text().contains("401"), qPrintable(d.fileEdit()->text()));
+        typeInto(d.lengthEdit(), "20");
+        QVERIFY(d.measure());
+        QVERIFY2(d.resultLabel()->text().startsWith("Z0 = 50.013 ohm, V.F. = 0.66"),
+                 qPrintable(d.resultLabel()->text()));
+        typeInto(d.nameEdit(), "RG-58 dal vivo");
+        QVERIFY(d.save());
+        const auto& all = wiring::userCables(s.form);
+        QCOMPARE(all.size(), std::size_t(1));
+        QVERIFY(all[0].measured);
+        QCOMPARE(all[0].measured->sweep, std::string());
+
+        app::MeasureDialog typed(*s.mainWindow, s.mainWindow.get());
+        typed.fromAnalyserButton()->click();
+        typed.fileEdit()->setText(QStringLiteral("/no/such/sweep.s1p"));
+        typeInto(typed.lengthEdit(), "20");
+        op.forget();
+        QVERIFY(!typed.measure());
+        QCOMPARE(op.seen().at(0).title, QStringLiteral("Touchstone File"));
     }
 
     // Exported and imported again: the same cables; a file that cannot be read adds nothing.

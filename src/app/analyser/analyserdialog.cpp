@@ -3,6 +3,7 @@
 #include "app/i18n/language.h"
 #include "app/shell/mainwindow.h"
 #include "numeric/numtext.h"
+#include "wiring/import.h"
 #include "wiring/measure.h"
 
 #include <QComboBox>
@@ -391,6 +392,7 @@ void AnalyserDialog::finished(std::shared_ptr<touchstone::Network> sweep,
         return;
     }
     last_ = std::make_unique<touchstone::Network>(*sweep);
+    wiring::keepAnalyserSweep(main_.form(), *sweep);
     lastDevice_ = *device_;
     ++imported_;
     const auto measured = [n = imported_, points = sweep->samples.size(),

@@ -4,6 +4,7 @@
 #include "cables/fit.h"
 #include "numeric/numtext.h"
 #include "wiring/cables.h"
+#include "wiring/import.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -145,8 +146,13 @@ MeasureDialog::MeasureDialog(MainWindow& w, QWidget* parent) : QDialog(parent), 
     file_->setAccessibleName(tr("File dello sweep"));
     auto* browse = new QPushButton(tr("Sf&oglia..."), this);
     browse->setAutoDefault(false);
+    fromAnalyser_ = new QPushButton(tr("Dall'anali&zzatore"), this);
+    fromAnalyser_->setAutoDefault(false);
+    fromAnalyser_->setToolTip(tr("L'ultimo sweep finito dell'analizzatore (Misura > Analizzatore...)"));
+    fromAnalyser_->setEnabled(wiring::analyserSweep(w_.form()) != nullptr);
     fileRow->addWidget(file_, 1);
     fileRow->addWidget(browse);
+    fileRow->addWidget(fromAnalyser_);
     auto* fileLabel = new QLabel(tr("&File Touchstone:"), this);
     fileLabel->setBuddy(file_);
     form->addRow(fileLabel, fileRow);
@@ -210,6 +216,15 @@ MeasureDialog::MeasureDialog(MainWindow& w, QWidget* parent) : QDialog(parent), 
         if (!path.isEmpty())
             file_->setText(path);
     });
+    connect(fromAnalyser_, &QPushButton::clicked, this, [this] {
+        const touchstone::Network* sweep = wiring::analyserSweep(w_.form());
+        if (!sweep)
+            return;
+        const std::size_t points = sweep->samples.size();
+        file_->setText(tr("(sweep dell'analizzatore, %1 punti)").arg(points));
+        liveSweep_ = *sweep; // after the text: a new text otherwise forgets the sweep
+    });
+    connect(file_, &QLineEdit::textChanged, this, [this] { liveSweep_.reset(); });
     connect(length_, &QLineEdit::textEdited, this, &MeasureDialog::lengthEdited);
     connect(unit_, &QComboBox::currentIndexChanged, this, &MeasureDialog::lengthEdited);
     connect(measure_, &QPushButton::clicked, this, &MeasureDialog::measure);
@@ -256,7 +271,7 @@ bool MeasureDialog::measure() {
     }
     touchstone::Network sweep;
     try {
-        sweep = touchstone::readFile(file_->text().toStdString());
+        sweep = liveSweep_ ? *liveSweep_ : touchstone::readFile(file_->text().toStdString());
     } catch (const touchstone::Error& e) {
         QMessageBox::warning(this, QStringLiteral("Touchstone File"), q(e.what()));
         return false;
@@ -271,7 +286,7 @@ bool MeasureDialog::measure() {
     }
     measuredMetres_ = *m;
     measuredEnd_ = end;
-    measuredFile_ = QFileInfo(file_->text()).fileName().toStdString();
+    measuredFile_ = liveSweep_ ? std::string() : QFileInfo(file_->text()).fileName().toStdString();
     const cables::Measurement& r = *measurement_;
     QString text = tr("Z0 = %1 ohm, V.F. = %2, K1 = %3, K2 = %4 (dB/100 ft; K0 = 0)")
                        .arg(digits(r.z0, 5), digits(r.vf, 4), digits(r.k1, 4), digits(r.k2, 4));

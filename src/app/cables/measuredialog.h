@@ -48,6 +48,7 @@ class MeasureDialog : public QDialog {
     explicit MeasureDialog(MainWindow& w, QWidget* parent = nullptr);
 
     QLineEdit* fileEdit() const { return file_; }
+    QPushButton* fromAnalyserButton() const { return fromAnalyser_; }
     QLineEdit* lengthEdit() const { return length_; }
     QComboBox* lengthUnit() const { return unit_; }
     QLabel* lengthOther() const { return other_; }
@@ -88,6 +89,9 @@ class MeasureDialog : public QDialog {
     cables::LineEnd measuredEnd_ = cables::LineEnd::Open;
     std::string measuredFile_;
     std::string savedName_;
+    QPushButton* fromAnalyser_;
+    // The analyser's sweep taken instead of a file, until a file is typed or chosen.
+    std::optional<touchstone::Network> liveSweep_;
 };
 
 } // namespace app

@@ -632,6 +632,18 @@
 <context>
     <name>app::MeasureDialog</name>
     <message>
+        <source>Dall&apos;anali&amp;zzatore</source>
+        <translation>From the anal&amp;yser</translation>
+    </message>
+    <message>
+        <source>L&apos;ultimo sweep finito dell&apos;analizzatore (Misura &gt; Analizzatore...)</source>
+        <translation>The analyser's last finished sweep (Measure &gt; Analyser...)</translation>
+    </message>
+    <message>
+        <source>(sweep dell&apos;analizzatore, %1 punti)</source>
+        <translation>(the analyser's sweep, %1 points)</translation>
+    </message>
+    <message>
         <source>Misura da sweep</source>
         <translation>Measure from Sweep</translation>
     </message>
