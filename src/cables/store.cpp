@@ -33,7 +33,7 @@ std::string parentOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// mkdir -p with the mode the base directory specification asks for.
+// mkdir -p, each new folder for its owner only (0700), as user data folders are made.
 int makeFolders(const std::string& folder) {
     std::string path;
     std::size_t at = 0;

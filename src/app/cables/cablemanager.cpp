@@ -1,5 +1,6 @@
 #include "app/cables/cablemanager.h"
 
+#include "app/cables/cabletext.h"
 #include "app/cables/measuredialog.h"
 #include "app/shell/mainwindow.h"
 #include "cables/fit.h"
@@ -29,13 +30,8 @@ namespace app {
 
 namespace {
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QString digits(double v, int n = 4) {
-    return q(num::Significant(v, n));
-}
+using cabletext::digits;
+using cabletext::q;
 
 // The loss of a cable at a few frequencies of the amateur bands, per 100 m and per 100 ft.
 QString lossTable(double k0, double k1, double k2) {

@@ -1,5 +1,6 @@
 #include "app/cables/measuredialog.h"
 
+#include "app/cables/cabletext.h"
 #include "app/shell/mainwindow.h"
 #include "cables/fit.h"
 #include "numeric/numtext.h"
@@ -29,13 +30,8 @@ namespace app {
 
 namespace {
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QString digits(double v, int n = 4) {
-    return q(num::Significant(v, n));
-}
+using cabletext::digits;
+using cabletext::q;
 
 // A residual can be as small as the sweep's own rounding: "4.05e-10", not a row of zeros.
 QString residual(double v) {
